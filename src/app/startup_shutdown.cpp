@@ -1,0 +1,72 @@
+#include <string>
+
+#include "app/frm_main.h"
+#include "app/guarded.h"
+#include "app/version.h"
+
+namespace rokan {
+
+frmMain::frmMain(MainView& view, EchoLinkPort& echo, Dialogs& dialogs, Process& process, Module1& settings)
+    : view_(view), Echo_(echo), dialogs_(dialogs), process_(process), settings_(settings) {}
+
+void frmMain::Form_Load() {
+    try {
+        view_.setVisible(Control::btnMuteOff, false);
+        muted_ = false;
+
+        if (process_.previousInstance()) {
+            dialogs_.message(L"already Running EchoLink Program", kAppTitle);
+            Echo_.release();
+            unload();
+            process_.end();
+        }
+
+        Echo_.attach();
+        if (!Echo_.attached()) {
+            dialogs_.message(L"Launch EchoLink Faild!!", L"missing!!");
+            return;
+        }
+
+        bool settingsUsedAsStored = false;
+        settings_.iniRead(settingsUsedAsStored);
+
+        versionTitle_ = std::wstring(kAppTitle) + L" " + L"Ver." + std::to_wstring(kVersionMajor) + L"." +
+                        std::to_wstring(kVersionMinor) + L"." + std::to_wstring(kVersionRevision) + L" ";
+        view_.setCaption(versionTitle_);
+    } catch (const ProcessEnded&) {
+        throw;
+    } catch (...) {
+        dialogs_.message(L"EchoLink not Installed!", kAppTitle);
+        Echo_Closing();
+    }
+}
+
+void frmMain::Form_Unload() {
+    guarded(dialogs_, L"Form_Unload Error", [&] { endProgram(); });
+}
+
+void frmMain::Echo_Closing() {
+    guarded(dialogs_, L"Echo_Closing Error", [&] { endProgram(); });
+}
+
+void frmMain::endProgram() {
+    ProgEnding();
+    unload();
+    process_.end();
+}
+
+void frmMain::unload() {
+    if (unloading_) return;
+    unloading_ = true;
+    Form_Unload();
+    view_.destroy();
+}
+
+void frmMain::ProgEnding() {
+    guarded(dialogs_, L"ProgEnding Error", [&] {
+        settings_.iniWrite();
+        Echo_.release();
+    });
+}
+
+}  // namespace rokan

@@ -1,0 +1,23 @@
+#pragma once
+#include <string>
+
+namespace rokan {
+
+// The four operations Rokan uses of EchoLink's automation server. EchoLink's
+// Closing notification reaches the main window through the shell, on the UI
+// thread, as frmMain::Echo_Closing.
+class EchoLinkPort {
+public:
+    virtual ~EchoLinkPort() = default;
+    // Creates EchoLink's application object. Throws Failure when creation
+    // fails; may return without an object (attached() stays false).
+    virtual void attach() = 0;
+    virtual bool attached() const = 0;
+    // Passes the text unchanged to EchoLink's chat. Throws Failure when there
+    // is no object or EchoLink reports a failure.
+    virtual void sendChat(const std::wstring& text) = 0;
+    // Drops the object; without one, does nothing.
+    virtual void release() = 0;
+};
+
+}  // namespace rokan
