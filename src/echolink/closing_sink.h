@@ -1,0 +1,34 @@
+#pragma once
+#include <windows.h>
+#include <oaidl.h>
+
+#include <atomic>
+
+namespace rokan::echolink {
+
+// Receives EchoLink's events and reacts to Closing only, by posting a message
+// to the main window: the program then ends from its own message loop, after
+// EchoLink's call has returned.
+class ClosingSink final : public IDispatch {
+public:
+    ClosingSink(HWND target, UINT message, DISPID closing) : target_(target), message_(message), closing_(closing) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override;
+
+private:
+    ~ClosingSink() = default;
+
+    std::atomic<ULONG> references_{1};
+    HWND target_;
+    UINT message_;
+    DISPID closing_;
+};
+
+}  // namespace rokan::echolink

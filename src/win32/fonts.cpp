@@ -1,0 +1,34 @@
+#include "fonts.h"
+
+#include <cmath>
+
+#include "app/twips.h"
+
+namespace rokan {
+
+HFONT Fonts::get(FontSpec spec, int dpi) {
+    if (dpi != dpi_) {
+        clear();
+        dpi_ = dpi;
+    }
+    const int weight = spec.bold ? FW_BOLD : FW_NORMAL;
+    const std::pair key{static_cast<int>(std::lround(spec.points * 100)), weight};
+    if (auto found = fonts_.find(key); found != fonts_.end()) return found->second;
+
+    LOGFONTW font{};
+    font.lfHeight = pointsToFontHeight(spec.points, dpi);
+    font.lfWeight = weight;
+    font.lfCharSet = kFontCharset;
+    font.lfQuality = DEFAULT_QUALITY;
+    lstrcpynW(font.lfFaceName, kFontFace, LF_FACESIZE);
+    HFONT made = CreateFontIndirectW(&font);
+    fonts_.emplace(key, made);
+    return made;
+}
+
+void Fonts::clear() {
+    for (auto& [key, font] : fonts_) DeleteObject(font);
+    fonts_.clear();
+}
+
+}  // namespace rokan

@@ -1,0 +1,27 @@
+#pragma once
+#include <windows.h>
+
+#include <map>
+#include <utility>
+
+#include "app/main_layout.h"
+
+namespace rokan {
+
+// The window's fonts at one DPI, made on first use and freed together.
+class Fonts {
+public:
+    Fonts() = default;
+    Fonts(const Fonts&) = delete;
+    Fonts& operator=(const Fonts&) = delete;
+    ~Fonts() { clear(); }
+
+    HFONT get(FontSpec spec, int dpi);
+    void clear();
+
+private:
+    std::map<std::pair<int, int>, HFONT> fonts_;  // (hundredths of a point, weight)
+    int dpi_ = 0;
+};
+
+}  // namespace rokan

@@ -1,0 +1,40 @@
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/frm_main.h"
+#include "echolink/com_echolink.h"
+#include "main_window.h"
+#include "message_box.h"
+#include "windows_process.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    using namespace rokan;
+    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
+    INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&commonControls);
+
+    MainWindow window(instance);
+    if (!window.create()) return 1;
+    MessageBoxes dialogs;
+    dialogs.setOwner(window.handle());
+    ComEchoLink echo(window.handle(), kEchoClosingMessage);
+    WindowsProcess process;
+    Module1 settings;
+    frmMain form(window, echo, dialogs, process, settings);
+    window.routeTo(form);
+
+    form.Form_Load();
+    window.show(showCommand);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageW(window.handle(), &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    echo.release();
+    CoUninitialize();
+    return 0;
+}

@@ -1,0 +1,54 @@
+#pragma once
+#include <windows.h>
+
+#include <array>
+
+#include "app/main_view.h"
+#include "fonts.h"
+
+namespace rokan {
+
+class frmMain;
+
+// Posted to the main window when EchoLink announces that it is closing, so the
+// program ends from its own message loop, not inside EchoLink's call.
+inline constexpr UINT kEchoClosingMessage = WM_APP + 1;
+
+// The main window and its controls: turns window messages into the form's
+// event procedures and the form's requests into window calls.
+class MainWindow final : public MainView {
+public:
+    explicit MainWindow(HINSTANCE instance) : instance_(instance) {}
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // Creates the window hidden, with all its controls.
+    HWND create();
+    void routeTo(frmMain& form) { form_ = &form; }
+    void show(int showCommand);
+    HWND handle() const { return window_; }
+
+    void setCaption(const std::wstring& caption) override;
+    void setVisible(Control control, bool visible) override;
+    void destroy() override;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void onPaint();
+    void onActivate(WPARAM wParam);
+    void onDpiChanged(int dpi, const RECT& suggested);
+    void layoutControls();
+    void setClientSizeInTwips(double width, double height);
+    HWND control(Control id) const { return controls_[static_cast<int>(id)]; }
+
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    std::array<HWND, kControlCount> controls_{};
+    HWND focusBeforeDeactivation_ = nullptr;
+    Fonts fonts_;
+    int dpi_ = 96;
+    frmMain* form_ = nullptr;
+};
+
+}  // namespace rokan

@@ -1,0 +1,41 @@
+#include "windows_process.h"
+
+#include "app/failure.h"
+
+namespace rokan {
+
+// A named mutex, not a window search: two copies started at the same moment
+// still agree on which one runs.
+bool WindowsProcess::previousInstance() {
+    if (!singleCopy_) {
+        singleCopy_ = CreateMutexW(nullptr, FALSE, L"Local\\Rokan.SingleCopy.{5B0E3C61-7A52-4C2B-9E07-2F1D4A8E6C93}");
+        if (!singleCopy_) throw Failure{static_cast<std::int32_t>(HRESULT_FROM_WIN32(GetLastError()))};
+        return GetLastError() == ERROR_ALREADY_EXISTS;
+    }
+    return false;
+}
+
+std::wstring WindowsProcess::executableFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) throw Failure{static_cast<std::int32_t>(HRESULT_FROM_WIN32(GetLastError()))};
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const auto lastSeparator = path.find_last_of(L'\\');
+    path.resize(lastSeparator == std::wstring::npos ? 0 : lastSeparator);
+    // The root of a drive keeps its backslash, as Windows reports folders.
+    if (path.size() == 2 && path[1] == L':') path += L'\\';
+    return path;
+}
+
+// EchoLink has been released by then; nothing else needs an orderly end.
+void WindowsProcess::end() {
+    ExitProcess(0);
+}
+
+}  // namespace rokan

@@ -1,0 +1,22 @@
+#pragma once
+#include <windows.h>
+
+#include "app/process.h"
+
+namespace rokan {
+
+class WindowsProcess final : public Process {
+public:
+    WindowsProcess() = default;
+    WindowsProcess(const WindowsProcess&) = delete;
+    WindowsProcess& operator=(const WindowsProcess&) = delete;
+
+    bool previousInstance() override;
+    std::wstring executableFolder() override;
+    [[noreturn]] void end() override;
+
+private:
+    HANDLE singleCopy_ = nullptr;  // held until the process ends
+};
+
+}  // namespace rokan
