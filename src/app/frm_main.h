@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "app/dialogs.h"
@@ -8,6 +9,8 @@
 #include "settings/module1.h"
 
 namespace rokan {
+
+inline constexpr int kEnterKey = 13;
 
 // The main window's procedures and the state it owns. The shell calls the
 // event procedures; everything reaches the world through the ports.
@@ -23,12 +26,36 @@ public:
     // the window is unloading does nothing.
     void unload();
 
+    // Command templates and the chat line. Key handlers set key to 0 to swallow it.
+    void templateButton_Click(Control button);
+    void B_Send_Click();
+    void sInput_KeyPress(int& key);
+
+    // The timed mute.
+    void btnAutoMute_Click();
+    void sCall_KeyPress(int& key);
+    void btnMuteOff_Click();
+    void Timer1_Timer();
+
     const std::wstring& versionTitle() const { return versionTitle_; }
     bool muted() const { return muted_; }
+    std::int16_t remainingMinutes() const { return remainingMinutes_; }
+    std::int16_t initialMinutes() const { return initialMinutes_; }
 
 private:
     void ProgEnding();
     void endProgram();
+    void unmuteBeforeEnding();
+
+    void cmd(const std::wstring& commandTemplate);
+    void SendChatMsg();
+
+    void NoiseReject();
+    void SendMute();
+    void SendUnMute();
+
+    void mute_window();
+    void mute_disable();
 
     MainView& view_;
     EchoLinkPort& Echo_;
@@ -37,8 +64,10 @@ private:
     Module1& settings_;
 
     std::wstring versionTitle_;
-    bool muted_ = false;
     bool unloading_ = false;
+    bool muted_ = false;
+    std::int16_t remainingMinutes_ = 0;
+    std::int16_t initialMinutes_ = 0;
 };
 
 }  // namespace rokan

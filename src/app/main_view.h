@@ -1,9 +1,15 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "app/main_layout.h"
 
 namespace rokan {
+
+// Windows colour values 0x00BBGGRR; with the top bit set, system colour n.
+using Colour = std::uint32_t;
+inline constexpr Colour kSystemWindowColour = 0x80000005;
+inline constexpr Colour kMutedColour = 0x00FFC0C0;
 
 // The main window as the program's procedures see it. Any operation may throw
 // Failure when the window system refuses it.
@@ -11,7 +17,18 @@ class MainView {
 public:
     virtual ~MainView() = default;
     virtual void setCaption(const std::wstring& caption) = 0;
+
+    virtual std::wstring text(Control control) = 0;
+    virtual void setText(Control control, const std::wstring& text) = 0;
+    // Puts the caret at a character position, selecting nothing.
+    virtual void setCaret(Control control, std::size_t position) = 0;
+    virtual void setFocus(Control control) = 0;
     virtual void setVisible(Control control, bool visible) = 0;
+    virtual void setBackColour(Control control, Colour colour) = 0;
+    virtual void setReadOnly(Control control, bool readOnly) = 0;
+
+    virtual void setTimerEnabled(bool enabled) = 0;
+
     // Destroys the window; the program ends with it.
     virtual void destroy() = 0;
 };

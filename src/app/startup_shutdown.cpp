@@ -3,6 +3,7 @@
 #include "app/frm_main.h"
 #include "app/guarded.h"
 #include "app/version.h"
+#include "settings/number_text.h"
 
 namespace rokan {
 
@@ -30,8 +31,8 @@ void frmMain::Form_Load() {
         bool settingsUsedAsStored = false;
         settings_.iniRead(settingsUsedAsStored);
 
-        versionTitle_ = std::wstring(kAppTitle) + L" " + L"Ver." + std::to_wstring(kVersionMajor) + L"." +
-                        std::to_wstring(kVersionMinor) + L"." + std::to_wstring(kVersionRevision) + L" ";
+        versionTitle_ = std::wstring(kAppTitle) + L" " + L"Ver." + decimalText(kVersionMajor) + L"." +
+                        decimalText(kVersionMinor) + L"." + decimalText(kVersionRevision) + L" ";
         view_.setCaption(versionTitle_);
     } catch (const ProcessEnded&) {
         throw;
@@ -64,6 +65,7 @@ void frmMain::unload() {
 
 void frmMain::ProgEnding() {
     guarded(dialogs_, L"ProgEnding Error", [&] {
+        unmuteBeforeEnding();
         settings_.iniWrite();
         Echo_.release();
     });

@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include <commctrl.h>
+
 #include "app/failure.h"
 #include "app/frm_main.h"
 #include "app/twips.h"
@@ -33,6 +35,17 @@ void throwLastError() {
     throw Failure{static_cast<std::int32_t>(HRESULT_FROM_WIN32(GetLastError()))};
 }
 
+bool isSystemColour(Colour colour) { return (colour & 0x80000000u) != 0; }
+
+COLORREF resolve(Colour colour) {
+    return isSystemColour(colour) ? GetSysColor(static_cast<int>(colour & 0xFF)) : static_cast<COLORREF>(colour);
+}
+
+// Enter in these boxes belongs to the program, not to the dialog navigation.
+bool hasKeyPressHandler(Control control) { return control == Control::sInput || control == Control::sCall; }
+
+constexpr UINT_PTR kKeyPressSubclass = 1;
+
 }  // namespace
 
 HWND MainWindow::create() {
@@ -56,11 +69,15 @@ HWND MainWindow::create() {
     if (!window_) return nullptr;
     dpi_ = dpiOfWindow(window_);
 
+    backColours_.fill(kSystemWindowColour);
     for (const ControlLayout& layout : kMainControls) {
-        controls_[static_cast<int>(layout.id)] =
+        HWND child =
             CreateWindowExW(layout.kind == ControlKind::edit ? WS_EX_CLIENTEDGE : 0, windowClassOf(layout.kind),
                             layout.text, styleOf(layout.kind), 0, 0, 0, 0, window_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(layout.id))), instance_, nullptr);
+        controls_[static_cast<int>(layout.id)] = child;
+        if (hasKeyPressHandler(layout.id))
+            SetWindowSubclass(child, keyPressProc, kKeyPressSubclass, reinterpret_cast<DWORD_PTR>(this));
     }
     layoutControls();
     setClientSizeInTwips(kClientWidth, kClientHeight);
@@ -98,12 +115,120 @@ void MainWindow::setCaption(const std::wstring& caption) {
     if (!SetWindowTextW(window_, caption.c_str())) throwLastError();
 }
 
+std::wstring MainWindow::text(Control id) {
+    HWND child = control(id);
+    std::wstring result(static_cast<std::size_t>(GetWindowTextLengthW(child)) + 1, L'\0');
+    result.resize(static_cast<std::size_t>(GetWindowTextW(child, result.data(), static_cast<int>(result.size()))));
+    return result;
+}
+
+void MainWindow::setText(Control id, const std::wstring& text) {
+    if (!SetWindowTextW(control(id), text.c_str())) throwLastError();
+}
+
+void MainWindow::setCaret(Control id, std::size_t position) {
+    SendMessageW(control(id), EM_SETSEL, position, static_cast<LPARAM>(position));
+}
+
+// A hidden box cannot take the keyboard; the program asks nothing of it then.
+void MainWindow::setFocus(Control id) {
+    HWND child = control(id);
+    if (IsWindowVisible(child)) SetFocus(child);
+}
+
 void MainWindow::setVisible(Control id, bool visible) {
     ShowWindow(control(id), visible ? SW_SHOW : SW_HIDE);
 }
 
+void MainWindow::setBackColour(Control id, Colour colour) {
+    backColours_[static_cast<int>(id)] = colour;
+    InvalidateRect(control(id), nullptr, TRUE);
+}
+
+void MainWindow::setReadOnly(Control id, bool readOnly) {
+    if (!SendMessageW(control(id), EM_SETREADONLY, readOnly, 0)) throwLastError();
+}
+
+// Enabling a running timer leaves its interval as it is.
+void MainWindow::setTimerEnabled(bool enabled) {
+    if (enabled == timerEnabled_) return;
+    if (enabled) {
+        if (!SetTimer(window_, kTimer1Id, kTimerIntervalMs, nullptr)) throwLastError();
+    } else {
+        KillTimer(window_, kTimer1Id);
+    }
+    timerEnabled_ = enabled;
+}
+
 void MainWindow::destroy() {
     if (!DestroyWindow(window_)) throwLastError();
+}
+
+MainWindow::~MainWindow() {
+    if (customBrush_) DeleteObject(customBrush_);
+}
+
+HBRUSH MainWindow::brushFor(Colour colour) {
+    if (isSystemColour(colour)) return GetSysColorBrush(static_cast<int>(colour & 0xFF));
+    if (!customBrush_ || customBrushColour_ != colour) {
+        if (customBrush_) DeleteObject(customBrush_);
+        customBrush_ = CreateSolidBrush(static_cast<COLORREF>(colour));
+        customBrushColour_ = colour;
+    }
+    return customBrush_;
+}
+
+// A read-only box asks with WM_CTLCOLORSTATIC, an editable one with WM_CTLCOLOREDIT.
+LRESULT MainWindow::onControlColour(HDC dc, HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
+    for (Control box : {Control::sCall, Control::gMin}) {
+        if (child == control(box)) {
+            const Colour colour = backColours_[static_cast<int>(box)];
+            SetBkColor(dc, resolve(colour));
+            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            return reinterpret_cast<LRESULT>(brushFor(colour));
+        }
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void MainWindow::onCommand(int id, int notification) {
+    if (!form_ || notification != BN_CLICKED) return;
+    const auto clicked = static_cast<Control>(id - kFirstControlId);
+    switch (clicked) {
+        case Control::B_Send: form_->B_Send_Click(); return;
+        case Control::btnAutoMute: form_->btnAutoMute_Click(); return;
+        case Control::btnMuteOff: form_->btnMuteOff_Click(); return;
+        default:
+            if (id >= controlId(Control::btnConnect) && id <= controlId(Control::btmLurkd))
+                form_->templateButton_Click(clicked);
+    }
+}
+
+void MainWindow::onKeyPress(HWND edit, int& key) {
+    if (!form_) return;
+    if (edit == control(Control::sInput))
+        form_->sInput_KeyPress(key);
+    else if (edit == control(Control::sCall))
+        form_->sCall_KeyPress(key);
+}
+
+LRESULT CALLBACK MainWindow::keyPressProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR self) {
+    auto* window = reinterpret_cast<MainWindow*>(self);
+    try {
+        const auto* asked = reinterpret_cast<const MSG*>(lParam);
+        if (message == WM_GETDLGCODE && asked && asked->message == WM_KEYDOWN && asked->wParam == VK_RETURN)
+            return DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTALLKEYS;
+        if (message == WM_CHAR) {
+            int key = static_cast<int>(wParam);
+            window->onKeyPress(edit, key);
+            if (key == 0) return 0;
+            wParam = static_cast<WPARAM>(key);
+        }
+    } catch (...) {
+        // Every procedure reports its own failures; nothing may unwind into Windows.
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
 }
 
 void MainWindow::onPaint() {
@@ -166,6 +291,16 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DPICHANGED:
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_COMMAND:
+            onCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message, wParam,
+                                   lParam);
+        case WM_TIMER:
+            if (wParam == kTimer1Id && form_) form_->Timer1_Timer();
             return 0;
         case WM_CLOSE:
             if (form_) form_->unload();

@@ -21,6 +21,7 @@ public:
     explicit MainWindow(HINSTANCE instance) : instance_(instance) {}
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
+    ~MainWindow() override;
 
     // Creates the window hidden, with all its controls.
     HWND create();
@@ -29,15 +30,28 @@ public:
     HWND handle() const { return window_; }
 
     void setCaption(const std::wstring& caption) override;
+    std::wstring text(Control control) override;
+    void setText(Control control, const std::wstring& text) override;
+    void setCaret(Control control, std::size_t position) override;
+    void setFocus(Control control) override;
     void setVisible(Control control, bool visible) override;
+    void setBackColour(Control control, Colour colour) override;
+    void setReadOnly(Control control, bool readOnly) override;
+    void setTimerEnabled(bool enabled) override;
     void destroy() override;
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK keyPressProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR self);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void onCommand(int id, int notification);
+    LRESULT onControlColour(HDC dc, HWND child, UINT message, WPARAM wParam, LPARAM lParam);
+    void onKeyPress(HWND edit, int& key);
     void onPaint();
     void onActivate(WPARAM wParam);
     void onDpiChanged(int dpi, const RECT& suggested);
+    HBRUSH brushFor(Colour colour);
     void layoutControls();
     void setClientSizeInTwips(double width, double height);
     HWND control(Control id) const { return controls_[static_cast<int>(id)]; }
@@ -46,6 +60,10 @@ private:
     HWND window_ = nullptr;
     std::array<HWND, kControlCount> controls_{};
     HWND focusBeforeDeactivation_ = nullptr;
+    std::array<Colour, kControlCount> backColours_{};
+    HBRUSH customBrush_ = nullptr;  // for the one colour that is not a system colour
+    Colour customBrushColour_ = 0;
+    bool timerEnabled_ = false;
     Fonts fonts_;
     int dpi_ = 96;
     frmMain* form_ = nullptr;

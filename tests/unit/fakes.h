@@ -2,6 +2,8 @@
 // Recording fakes of the ports. Every port writes into one shared journal, so
 // a test can assert the order of steps across ports.
 #include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,21 +17,88 @@ namespace rokan::test {
 
 using Journal = std::vector<std::wstring>;
 
+inline std::wstring nameOf(Control control) {
+    static const wchar_t* const names[] = {L"btnConnect", L"btnDisconnect", L"btmMute", L"btnAdmins", L"btnUsers",
+                                           L"btnStatus", L"btnSysop", L"btnUnMute", L"btmLurkd", L"sInput",
+                                           L"B_Send", L"sCall", L"gMin", L"Label1", L"btnAutoMute", L"btnMuteOff"};
+    return names[static_cast<int>(control)];
+}
+
+// Holds each control's state as the window would. Focus, timer and destroy
+// go into the journal; any operation named in `refused` (as journalled, e.g.
+// "focus sCall") throws instead, as a refusing window system would.
 class FakeView : public MainView {
 public:
-    explicit FakeView(Journal& journal) : journal_(journal) {}
-    void setCaption(const std::wstring& c) override { caption = c; }
-    void setVisible(Control control, bool v) override { visible[control] = v; }
+    struct ControlState {
+        std::wstring text;
+        std::size_t caret = 0;
+        bool visible = true;
+        Colour back = kSystemWindowColour;
+        bool readOnly = false;
+    };
+
+    explicit FakeView(Journal& journal) : journal_(journal) {
+        for (const ControlLayout& layout : kMainControls) controls[layout.id].text = layout.text;
+    }
+
+    void setCaption(const std::wstring& c) override {
+        check(L"caption");
+        caption = c;
+    }
+    std::wstring text(Control control) override {
+        check(L"read " + nameOf(control));
+        return controls[control].text;
+    }
+    void setText(Control control, const std::wstring& t) override {
+        check(L"text " + nameOf(control));
+        controls[control].text = t;
+        controls[control].caret = 0;
+    }
+    void setCaret(Control control, std::size_t position) override {
+        check(L"caret " + nameOf(control));
+        controls[control].caret = position;
+    }
+    void setFocus(Control control) override {
+        record(L"focus " + nameOf(control));
+        focus = control;
+    }
+    void setVisible(Control control, bool v) override {
+        check(std::wstring(v ? L"show " : L"hide ") + nameOf(control));
+        controls[control].visible = v;
+    }
+    void setBackColour(Control control, Colour colour) override {
+        check(L"colour " + nameOf(control));
+        controls[control].back = colour;
+    }
+    void setReadOnly(Control control, bool readOnly) override {
+        check(L"read-only " + nameOf(control));
+        controls[control].readOnly = readOnly;
+    }
+    void setTimerEnabled(bool enabled) override {
+        record(enabled ? L"timer on" : L"timer off");
+        timerEnabled = enabled;
+    }
     void destroy() override {
-        journal_.push_back(L"destroy");
+        record(L"destroy");
         destroyed = true;
     }
 
     std::wstring caption = L"Rokan";
-    std::map<Control, bool> visible;
+    std::map<Control, ControlState> controls;
+    std::optional<Control> focus;
+    bool timerEnabled = false;
     bool destroyed = false;
+    std::set<std::wstring> refused;
 
 private:
+    void check(const std::wstring& operation) {
+        if (refused.count(operation)) throw Failure{};
+    }
+    void record(const std::wstring& operation) {
+        check(operation);
+        journal_.push_back(operation);
+    }
+
     Journal& journal_;
 };
 
@@ -45,8 +114,11 @@ public:
     }
     bool attached() const override { return hasObject; }
     void sendChat(const std::wstring& text) override {
-        if (!hasObject || failSends) throw Failure{};
-        sent.push_back(text);
+        if (!hasObject || failSends) {
+            journal_.push_back(L"send failed " + text);
+            throw Failure{};
+        }
+        journal_.push_back(L"send " + text);
     }
     void release() override {
         journal_.push_back(hasObject ? L"release" : L"release (empty)");
@@ -56,7 +128,6 @@ public:
     Creation creation = Creation::object;
     bool hasObject = false;
     bool failSends = false;
-    std::vector<std::wstring> sent;
 
 private:
     Journal& journal_;

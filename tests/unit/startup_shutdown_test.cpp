@@ -1,42 +1,17 @@
-#include <gtest/gtest.h>
-
-#include "app/frm_main.h"
-#include "fakes.h"
+#include "form_fixture.h"
 
 namespace rokan::test {
 namespace {
 
-class StartupShutdown : public ::testing::Test {
-protected:
-    Journal journal;
-    FakeView view{journal};
-    FakeEcho echo{journal};
-    FakeDialogs dialogs{journal};
-    FakeProcess process{journal};
-    Module1 settings;
-    frmMain form{view, echo, dialogs, process, settings};
-
-    // Runs an event procedure that may end the process; tells whether it did.
-    template <class Event>
-    bool endsProcess(Event event) {
-        try {
-            event();
-        } catch (const ProcessEnded&) {
-            return true;
-        }
-        return false;
-    }
-};
+using StartupShutdown = FormTest;
 
 TEST_F(StartupShutdown, NormalStartAttachesAndSetsTheVersionTitle) {
-    view.visible[Control::btnMuteOff] = true;
-
-    EXPECT_FALSE(endsProcess([&] { form.Form_Load(); }));
+        EXPECT_FALSE(endsProcess([&] { form.Form_Load(); }));
 
     EXPECT_EQ(journal, (Journal{L"attach"}));
     EXPECT_EQ(view.caption, L"Rokan Ver.0.1.1 ");
     EXPECT_EQ(form.versionTitle(), L"Rokan Ver.0.1.1 ");
-    EXPECT_FALSE(view.visible[Control::btnMuteOff]);
+    EXPECT_FALSE(view.controls[Control::btnMuteOff].visible);
     EXPECT_FALSE(form.muted());
     EXPECT_TRUE(echo.attached());
 }
@@ -50,7 +25,7 @@ TEST_F(StartupShutdown, SecondCopyWarnsReleasesUnloadsAndEnds) {
     EXPECT_EQ(journal, (Journal{L"message already Running EchoLink Program | Rokan", L"release (empty)",
                                 L"release (empty)", L"end"}));
     EXPECT_EQ(view.caption, L"Rokan");
-    EXPECT_FALSE(view.visible[Control::btnMuteOff]);
+    EXPECT_FALSE(view.controls[Control::btnMuteOff].visible);
 }
 
 TEST_F(StartupShutdown, CreationErrorSaysNotInstalledAndEndsThroughClosing) {
@@ -74,8 +49,7 @@ TEST_F(StartupShutdown, CreationWithoutObjectKeepsTheWindowOpenWithItsFirstCapti
 }
 
 TEST_F(StartupShutdown, ClosingTheWindowReleasesOnceAndEnds) {
-    form.Form_Load();
-    journal.clear();
+    start();
 
     EXPECT_TRUE(endsProcess([&] { form.unload(); }));
 
@@ -84,8 +58,7 @@ TEST_F(StartupShutdown, ClosingTheWindowReleasesOnceAndEnds) {
 }
 
 TEST_F(StartupShutdown, EchoLinkClosingRunsProgEndingTwiceAndEndsInsideTheUnload) {
-    form.Form_Load();
-    journal.clear();
+    start();
 
     EXPECT_TRUE(endsProcess([&] { form.Echo_Closing(); }));
 
@@ -93,8 +66,7 @@ TEST_F(StartupShutdown, EchoLinkClosingRunsProgEndingTwiceAndEndsInsideTheUnload
 }
 
 TEST_F(StartupShutdown, AFailingReleaseIsReportedByProgEndingAndEndingGoesOn) {
-    form.Form_Load();
-    journal.clear();
+    start();
     struct ThrowingEcho : FakeEcho {
         using FakeEcho::FakeEcho;
         void release() override { throw Failure{}; }

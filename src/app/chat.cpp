@@ -1,0 +1,46 @@
+#include "app/command_templates.h"
+#include "app/frm_main.h"
+#include "app/guarded.h"
+
+namespace rokan {
+
+void frmMain::templateButton_Click(Control button) {
+    for (const CommandTemplate& entry : kCommandTemplates) {
+        if (entry.button == button) {
+            guarded(dialogs_, entry.failureMessage, [&] { cmd(entry.text); });
+            return;
+        }
+    }
+}
+
+void frmMain::cmd(const std::wstring& commandTemplate) {
+    guarded(dialogs_, L"cmd Error", [&] {
+        view_.setFocus(Control::sInput);
+        view_.setText(Control::sInput, commandTemplate);
+        view_.setCaret(Control::sInput, commandTemplate.size());
+    });
+}
+
+void frmMain::B_Send_Click() {
+    guarded(dialogs_, L"B_Send_Click Error", [&] { SendChatMsg(); });
+}
+
+void frmMain::sInput_KeyPress(int& key) {
+    guarded(dialogs_, L"sInput_KeyPress Error", [&] {
+        if (key == kEnterKey) {
+            SendChatMsg();
+            key = 0;
+        }
+    });
+}
+
+// The line goes exactly as typed; after a failure it stays for another try.
+void frmMain::SendChatMsg() {
+    guarded(dialogs_, L"SendChatMsg Error", [&] {
+        Echo_.sendChat(view_.text(Control::sInput));
+        view_.setText(Control::sInput, L"");
+        view_.setFocus(Control::sInput);
+    });
+}
+
+}  // namespace rokan

@@ -1,0 +1,34 @@
+#include "app/frm_main.h"
+#include "app/guarded.h"
+
+namespace rokan {
+
+void frmMain::mute_window() {
+    guarded(dialogs_, L"mute_window Error", [&] {
+        const Colour back = muted_ ? kMutedColour : kSystemWindowColour;
+        view_.setBackColour(Control::sCall, back);
+        view_.setBackColour(Control::gMin, back);
+        view_.setReadOnly(Control::sCall, muted_);
+        view_.setReadOnly(Control::gMin, muted_);
+        if (muted_) {
+            view_.setVisible(Control::btnAutoMute, false);
+            view_.setVisible(Control::btnMuteOff, true);
+        } else {
+            view_.setVisible(Control::btnAutoMute, true);
+            view_.setVisible(Control::btnMuteOff, false);
+        }
+        view_.setVisible(Control::sCall, true);
+        view_.setVisible(Control::gMin, true);
+        view_.setVisible(Control::Label1, true);
+    });
+}
+
+void frmMain::mute_disable() {
+    guarded(dialogs_, L"mute_disable Error", [&] {
+        for (Control control :
+             {Control::sCall, Control::gMin, Control::Label1, Control::btnAutoMute, Control::btnMuteOff})
+            view_.setVisible(control, false);
+    });
+}
+
+}  // namespace rokan

@@ -1,0 +1,40 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include "app/frm_main.h"
+#include "fakes.h"
+
+namespace rokan::test {
+
+// A main window with fake ports, attached to a working EchoLink.
+class FormTest : public ::testing::Test {
+protected:
+    Journal journal;
+    FakeView view{journal};
+    FakeEcho echo{journal};
+    FakeDialogs dialogs{journal};
+    FakeProcess process{journal};
+    Module1 settings;
+    frmMain form{view, echo, dialogs, process, settings};
+
+    // Starts normally and forgets what start-up journalled.
+    void start() {
+        form.Form_Load();
+        journal.clear();
+    }
+
+    // Runs an event procedure that may end the process; tells whether it did.
+    template <class Event>
+    bool endsProcess(Event event) {
+        try {
+            event();
+        } catch (const ProcessEnded&) {
+            return true;
+        }
+        return false;
+    }
+
+    std::wstring& textOf(Control control) { return view.controls[control].text; }
+};
+
+}  // namespace rokan::test
