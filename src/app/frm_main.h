@@ -25,6 +25,8 @@ public:
     // The window system's unload: raises Form_Unload once; asking again while
     // the window is unloading does nothing.
     void unload();
+    // The window size policy: fixed width, a band of heights, the panel only when tall.
+    void Form_Resize();
 
     // Command templates and the chat line. Key handlers set key to 0 to swallow it.
     void templateButton_Click(Control button);

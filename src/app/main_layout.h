@@ -38,6 +38,11 @@ inline constexpr int kClientHeight = 1740;
 // frame, whatever the real frame of the running Windows looks like.
 inline constexpr int kDesignFrameWidth = 120;
 inline constexpr int kDesignFrameHeight = 810;
+// The size policy's band, in the same terms.
+inline constexpr float kFixedWidth = 4530;
+inline constexpr float kMaximumHeight = 2560;
+inline constexpr float kMinimumHeight = 2130;
+inline constexpr float kPanelThreshold = 2550;  // the panel shows above it
 inline constexpr int kDefaultLeft = 165;
 inline constexpr int kDefaultTop = 45;
 

@@ -29,6 +29,22 @@ public:
 
     virtual void setTimerEnabled(bool enabled) = 0;
 
+    // The window's rectangle in twips: Left and Top of the outer window on the
+    // screen; Width and Height are the client area plus the design frame.
+    // Setting a size that changes the window raises Form_Resize before the
+    // setter returns.
+    virtual float left() = 0;
+    virtual float top() = 0;
+    virtual float width() = 0;
+    virtual float height() = 0;
+    virtual void setLeft(float twips) = 0;
+    virtual void setTop(float twips) = 0;
+    virtual void setWidth(float twips) = 0;
+    virtual void setHeight(float twips) = 0;
+    virtual bool minimized() = 0;
+    // Whether any monitor shows part of the window.
+    virtual bool onAnyMonitor() = 0;
+
     // Destroys the window; the program ends with it.
     virtual void destroy() = 0;
 };

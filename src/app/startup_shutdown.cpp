@@ -66,7 +66,8 @@ void frmMain::unload() {
 void frmMain::ProgEnding() {
     guarded(dialogs_, L"ProgEnding Error", [&] {
         unmuteBeforeEnding();
-        settings_.iniWrite();
+        // A run that never read the file must not replace the user's rectangle with its own.
+        if (settings_.readerHasRun()) settings_.iniWrite();
         Echo_.release();
     });
 }

@@ -1,5 +1,9 @@
 #include "settings/number_text.h"
 
+#include <cmath>
+
+#include "app/failure.h"
+
 namespace rokan {
 namespace {
 
@@ -62,6 +66,28 @@ std::wstring decimalText(std::int64_t value) {
         magnitude /= 10;
     } while (magnitude != 0);
     return value < 0 ? L"-" + digits : digits;
+}
+
+std::string signedNumberText(float value) {
+    const double magnitude = std::fabs(static_cast<double>(value));
+    if (!(magnitude < 1e15)) throw Failure{};  // no window is that far off, nor NaN
+    int wholeDigits = 1;
+    for (double limit = 10; magnitude >= limit; limit *= 10) ++wholeDigits;
+    int decimals = wholeDigits >= 7 ? 0 : 7 - wholeDigits;
+    double scale = std::pow(10.0, decimals);
+    auto scaled = static_cast<std::uint64_t>(std::llround(magnitude * scale));
+    while (decimals > 0 && scaled % 10 == 0) {
+        scaled /= 10;
+        --decimals;
+    }
+    std::string digits;
+    for (int i = 0; scaled != 0 || i <= decimals; ++i) {
+        if (i == decimals && decimals > 0) digits.insert(digits.begin(), '.');
+        digits.insert(digits.begin(), static_cast<char>('0' + scaled % 10));
+        scaled /= 10;
+    }
+    const bool negative = std::signbit(value) && digits.find_first_not_of("0.") != std::string::npos;
+    return (negative ? "-" : " ") + digits;
 }
 
 }  // namespace rokan

@@ -21,4 +21,9 @@ inline std::optional<std::int16_t> parseInteger16(std::wstring_view text) {
 // Plain decimal text, "-" before a negative value.
 std::wstring decimalText(std::int64_t value);
 
+// A single-precision value as BASIC prints it: a sign position (a blank, or
+// "-"), up to seven significant digits, "." before a fraction whatever the
+// user's locale, no trailing zeros.
+std::string signedNumberText(float value);
+
 }  // namespace rokan

@@ -20,7 +20,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     dialogs.setOwner(window.handle());
     ComEchoLink echo(window.handle(), kEchoClosingMessage);
     WindowsProcess process;
-    Module1 settings;
+    Module1 settings(window, dialogs, process, machineFileSystem());
     frmMain form(window, echo, dialogs, process, settings);
     window.routeTo(form);
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/failure.h"
 #include "app/frm_main.h"
 #include "app/twips.h"
@@ -80,12 +82,14 @@ HWND MainWindow::create() {
             SetWindowSubclass(child, keyPressProc, kKeyPressSubclass, reinterpret_cast<DWORD_PTR>(this));
     }
     layoutControls();
-    setClientSizeInTwips(kClientWidth, kClientHeight);
+    setClientSize(twipsToPixels(kClientWidth, dpi_), twipsToPixels(kClientHeight, dpi_));
     return window_;
 }
 
+// Being shown is the window's first resize.
 void MainWindow::show(int showCommand) {
     ShowWindow(window_, showCommand);
+    if (form_) form_->Form_Resize();
     UpdateWindow(window_);
     SetFocus(control(Control::sInput));
 }
@@ -101,14 +105,92 @@ void MainWindow::layoutControls() {
 }
 
 // The frame is whatever this Windows draws; the client area is what is designed.
-void MainWindow::setClientSizeInTwips(double width, double height) {
+SIZE MainWindow::frameSize() const {
     RECT outer{}, client{};
     GetWindowRect(window_, &outer);
     GetClientRect(window_, &client);
-    const int frameWidth = (outer.right - outer.left) - client.right;
-    const int frameHeight = (outer.bottom - outer.top) - client.bottom;
-    SetWindowPos(window_, nullptr, 0, 0, twipsToPixels(width, dpi_) + frameWidth,
-                 twipsToPixels(height, dpi_) + frameHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return SIZE{(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
+}
+
+void MainWindow::setClientSize(int width, int height) {
+    const SIZE frame = frameSize();
+    if (!SetWindowPos(window_, nullptr, 0, 0, width + frame.cx, height + frame.cy,
+                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE))
+        throwLastError();
+}
+
+void MainWindow::moveTo(int x, int y) {
+    if (!SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)) throwLastError();
+}
+
+float MainWindow::left() {
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    return static_cast<float>(pixelsToTwips(outer.left, dpi_));
+}
+
+float MainWindow::top() {
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    return static_cast<float>(pixelsToTwips(outer.top, dpi_));
+}
+
+float MainWindow::width() {
+    RECT client{};
+    GetClientRect(window_, &client);
+    return static_cast<float>(outerTwipsFor(client.right, kDesignFrameWidth, dpi_));
+}
+
+float MainWindow::height() {
+    RECT client{};
+    GetClientRect(window_, &client);
+    return static_cast<float>(outerTwipsFor(client.bottom, kDesignFrameHeight, dpi_));
+}
+
+void MainWindow::setLeft(float twips) {
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    moveTo(twipsToPixels(twips, dpi_), outer.top);
+}
+
+void MainWindow::setTop(float twips) {
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    moveTo(outer.left, twipsToPixels(twips, dpi_));
+}
+
+// A size that rounds to the pixels the window already has changes nothing and
+// raises no resize, which is what ends the size policy's nesting.
+void MainWindow::setWidth(float twips) {
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int pixels = std::max(0, clientPixelsFor(twips, kDesignFrameWidth, dpi_));
+    if (pixels != client.right) setClientSize(pixels, client.bottom);
+}
+
+void MainWindow::setHeight(float twips) {
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int pixels = std::max(0, clientPixelsFor(twips, kDesignFrameHeight, dpi_));
+    if (pixels != client.bottom) setClientSize(client.right, pixels);
+}
+
+bool MainWindow::minimized() {
+    return IsIconic(window_) != FALSE;
+}
+
+bool MainWindow::onAnyMonitor() {
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    return MonitorFromRect(&outer, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+// The operator's drag stays inside the band, so the frame never snaps back.
+void MainWindow::onGetMinMaxInfo(MINMAXINFO& limits) {
+    const SIZE frame = frameSize();
+    limits.ptMinTrackSize.x = limits.ptMaxTrackSize.x = clientPixelsFor(kFixedWidth, kDesignFrameWidth, dpi_) + frame.cx;
+    limits.ptMinTrackSize.y = clientPixelsFor(kMinimumHeight, kDesignFrameHeight, dpi_) + frame.cy;
+    limits.ptMaxTrackSize.y = clientPixelsFor(kMaximumHeight, kDesignFrameHeight, dpi_) + frame.cy;
 }
 
 void MainWindow::setCaption(const std::wstring& caption) {
@@ -291,6 +373,12 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DPICHANGED:
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_SIZE:
+            if (form_) form_->Form_Resize();
+            return 0;
+        case WM_GETMINMAXINFO:
+            if (window_ && !IsIconic(window_)) onGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
             return 0;
         case WM_COMMAND:
             onCommand(LOWORD(wParam), HIWORD(wParam));

@@ -38,6 +38,16 @@ public:
     void setBackColour(Control control, Colour colour) override;
     void setReadOnly(Control control, bool readOnly) override;
     void setTimerEnabled(bool enabled) override;
+    float left() override;
+    float top() override;
+    float width() override;
+    float height() override;
+    void setLeft(float twips) override;
+    void setTop(float twips) override;
+    void setWidth(float twips) override;
+    void setHeight(float twips) override;
+    bool minimized() override;
+    bool onAnyMonitor() override;
     void destroy() override;
 
 private:
@@ -53,7 +63,10 @@ private:
     void onDpiChanged(int dpi, const RECT& suggested);
     HBRUSH brushFor(Colour colour);
     void layoutControls();
-    void setClientSizeInTwips(double width, double height);
+    void onGetMinMaxInfo(MINMAXINFO& limits);
+    SIZE frameSize() const;
+    void setClientSize(int width, int height);
+    void moveTo(int x, int y);
     HWND control(Control id) const { return controls_[static_cast<int>(id)]; }
 
     HINSTANCE instance_;

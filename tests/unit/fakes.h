@@ -1,6 +1,9 @@
 #pragma once
 // Recording fakes of the ports. Every port writes into one shared journal, so
 // a test can assert the order of steps across ports.
+#include <algorithm>
+#include <cmath>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -11,7 +14,9 @@
 #include "app/failure.h"
 #include "app/main_view.h"
 #include "app/process.h"
+#include "app/twips.h"
 #include "echolink/echolink_port.h"
+#include "settings/number_text.h"
 
 namespace rokan::test {
 
@@ -83,6 +88,42 @@ public:
         destroyed = true;
     }
 
+    // Geometry as a pixel-based window system keeps it: a size that rounds to
+    // the pixels the window has changes nothing; one that changes it raises
+    // `resized` before the setter returns, as Windows does.
+    float left() override { return read(L"left", pixelsToTwips(leftPx, dpi)); }
+    float top() override { return read(L"top", pixelsToTwips(topPx, dpi)); }
+    float width() override { return read(L"width", outerTwipsFor(clientWidthPx, kDesignFrameWidth, dpi)); }
+    float height() override { return read(L"height", outerTwipsFor(clientHeightPx, kDesignFrameHeight, dpi)); }
+    void setLeft(float twips) override {
+        record(L"left " + decimalText(std::lround(twips)));
+        leftPx = twipsToPixels(twips, dpi);
+    }
+    void setTop(float twips) override {
+        record(L"top " + decimalText(std::lround(twips)));
+        topPx = twipsToPixels(twips, dpi);
+    }
+    void setWidth(float twips) override {
+        record(L"width " + decimalText(std::lround(twips)));
+        resize(clientWidthPx, clientPixelsFor(twips, kDesignFrameWidth, dpi));
+    }
+    void setHeight(float twips) override {
+        record(L"height " + decimalText(std::lround(twips)));
+        resize(clientHeightPx, clientPixelsFor(twips, kDesignFrameHeight, dpi));
+    }
+    bool minimized() override { return isMinimized; }
+    // One 1024 x 768 monitor.
+    bool onAnyMonitor() override {
+        return leftPx < 1024 && topPx < 768 && leftPx + clientWidthPx + 8 > 0 && topPx + clientHeightPx + 50 > 0;
+    }
+
+    // In pixels; created at the design rectangle at 96 DPI.
+    int dpi = 96;
+    int leftPx = 11, topPx = 3, clientWidthPx = 294, clientHeightPx = 116;
+    bool isMinimized = false;
+    std::function<void()> resized;
+    int resizeDepth = 0, deepestResize = 0;
+
     std::wstring caption = L"Rokan";
     std::map<Control, ControlState> controls;
     std::optional<Control> focus;
@@ -97,6 +138,19 @@ private:
     void record(const std::wstring& operation) {
         check(operation);
         journal_.push_back(operation);
+    }
+    float read(const wchar_t* name, double twips) {
+        check(std::wstring(L"read ") + name);
+        return static_cast<float>(twips);
+    }
+    void resize(int& pixels, int wanted) {
+        wanted = std::max(0, wanted);
+        if (wanted == pixels) return;
+        pixels = wanted;
+        if (!resized) return;
+        deepestResize = std::max(deepestResize, ++resizeDepth);
+        resized();
+        --resizeDepth;
     }
 
     Journal& journal_;

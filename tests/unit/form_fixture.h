@@ -3,6 +3,7 @@
 
 #include "app/frm_main.h"
 #include "fakes.h"
+#include "temp_folder.h"
 
 namespace rokan::test {
 
@@ -14,8 +15,14 @@ protected:
     FakeEcho echo{journal};
     FakeDialogs dialogs{journal};
     FakeProcess process{journal};
-    Module1 settings;
+    TempFolder folder;
+    Module1 settings{view, dialogs, process, machineFileSystem()};
     frmMain form{view, echo, dialogs, process, settings};
+
+    FormTest() {
+        process.folder = folder.windowsPath();
+        view.resized = [this] { form.Form_Resize(); };
+    }
 
     // Starts normally and forgets what start-up journalled.
     void start() {
