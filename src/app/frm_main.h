@@ -39,6 +39,8 @@ public:
     void btnMuteOff_Click();
     void Timer1_Timer();
 
+    void mnuAbout_Click();
+
     const std::wstring& versionTitle() const { return versionTitle_; }
     bool muted() const { return muted_; }
     std::int16_t remainingMinutes() const { return remainingMinutes_; }

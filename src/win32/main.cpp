@@ -5,7 +5,7 @@
 #include "app/frm_main.h"
 #include "echolink/com_echolink.h"
 #include "main_window.h"
-#include "message_box.h"
+#include "windows_dialogs.h"
 #include "windows_process.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
@@ -16,8 +16,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
     MainWindow window(instance);
     if (!window.create()) return 1;
-    MessageBoxes dialogs;
-    dialogs.setOwner(window.handle());
+    WindowsDialogs dialogs(instance);
+    dialogs.setMainWindow(window.handle(), window);
     ComEchoLink echo(window.handle(), kEchoClosingMessage);
     WindowsProcess process;
     Module1 settings(window, dialogs, process, machineFileSystem());

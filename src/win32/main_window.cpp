@@ -274,7 +274,12 @@ LRESULT MainWindow::onControlColour(HDC dc, HWND child, UINT message, WPARAM wPa
 }
 
 void MainWindow::onCommand(int id, int notification) {
-    if (!form_ || notification != BN_CLICKED) return;
+    if (!form_) return;
+    if (id == kMenuAboutId && notification == 0) {
+        form_->mnuAbout_Click();
+        return;
+    }
+    if (notification != BN_CLICKED) return;
     const auto clicked = static_cast<Control>(id - kFirstControlId);
     switch (clicked) {
         case Control::B_Send: form_->B_Send_Click(); return;

@@ -193,6 +193,12 @@ public:
     void message(const std::wstring& text, const std::wstring& caption) override {
         journal_.push_back(L"message " + text + L" | " + caption);
     }
+    void showAbout() override {
+        journal_.push_back(L"about");
+        if (aboutFails) throw Failure{};
+    }
+
+    bool aboutFails = false;
 
 private:
     Journal& journal_;

@@ -1,0 +1,15 @@
+#pragma once
+#include <windows.h>
+
+#include <array>
+
+#include "about/about_view.h"
+#include "app/dialogs.h"
+#include "app/main_view.h"
+
+namespace rokan {
+
+// Runs the About box modally over its owner, which stays disabled meanwhile.
+void runAboutDialog(HINSTANCE instance, HWND owner, MainView& mainWindow, Dialogs& dialogs);
+
+}  // namespace rokan
