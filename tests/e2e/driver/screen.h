@@ -1,0 +1,17 @@
+#pragma once
+// What is actually drawn on the screen.
+
+#include <windows.h>
+
+namespace rokan::e2e {
+
+// The colour at a screen point (GetPixel on the screen DC); CLR_INVALID when
+// the point is off screen.
+COLORREF pixel(POINT screen_point);
+COLORREF pixel(int x, int y);
+
+// True when each channel is within tolerance: a display at less than 24 bits
+// per pixel rounds colours.
+bool same_colour(COLORREF a, COLORREF b, int tolerance = 8);
+
+}  // namespace rokan::e2e
