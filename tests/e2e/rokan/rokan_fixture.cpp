@@ -1,0 +1,128 @@
+#include "rokan_fixture.h"
+
+#include <fstream>
+
+#include "standin_commands.h"
+
+namespace rokan::e2e {
+
+std::filesystem::path standinExe() { return exe_dir() / "echolink_standin.exe"; }
+
+namespace {
+
+std::filesystem::path chatLogPath() { return standinExe().parent_path() / STANDIN_CHAT_LOG_NAME; }
+
+// The stand-in's records: one a line, with backslash, CR and LF escaped.
+std::wstring unescaped(const std::wstring& record) {
+    std::wstring text;
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        if (record[i] == L'\\' && i + 1 < record.size()) {
+            const wchar_t next = record[++i];
+            text += next == L'r' ? L'\r' : next == L'n' ? L'\n' : next;
+        } else {
+            text += record[i];
+        }
+    }
+    return text;
+}
+
+void endStandins() {
+    while (HWND window = FindWindowW(nullptr, STANDIN_WINDOW_TITLE)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+            TerminateProcess(process, 1);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
+        wait_gone(window);
+    }
+}
+
+}  // namespace
+
+void RokanTest::SetUp() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder = std::filesystem::temp_directory_path() /
+             (std::string("rokan-") + info->test_suite_name() + "-" + info->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(exe_dir() / "rokan.exe", folder / "rokan.exe");
+    endStandins();
+    std::filesystem::remove(chatLogPath());
+    registerStandin(true);
+}
+
+void RokanTest::TearDown() {
+    if (rokan && rokan->running()) rokan->terminate();
+    rokan.reset();
+    endStandins();
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+}
+
+Process& RokanTest::startRokan() {
+    rokan.emplace(Process::start(quote_arg((folder / "rokan.exe").wstring()), folder));
+    return *rokan;
+}
+
+HWND RokanTest::waitMainWindow() {
+    main = wait_top_level(rokan->pid(), {kMainWindowClass, std::nullopt});
+    return main;
+}
+
+void RokanTest::registerStandin(bool registered) {
+    Process registration =
+        Process::start(quote_arg(standinExe().wstring()) + (registered ? L" /RegServer" : L" /UnregServer"));
+    ASSERT_EQ(registration.wait_exit(), std::optional<DWORD>(0));
+}
+
+Process RokanTest::startStandin(const std::wstring& flags) {
+    Process standin = Process::start(quote_arg(standinExe().wstring()) + L" " + flags);
+    EXPECT_NE(wait_top_level(standin.pid(), {L"", STANDIN_WINDOW_TITLE}), nullptr);
+    return standin;
+}
+
+HWND RokanTest::standinWindow() {
+    HWND window = nullptr;
+    wait_until([&] { return (window = FindWindowW(nullptr, STANDIN_WINDOW_TITLE)) != nullptr; });
+    return window;
+}
+
+void RokanTest::standinCommand(int command) { post_command(standinWindow(), command, 0); }
+
+std::vector<std::wstring> RokanTest::chatLog() const {
+    std::vector<std::wstring> lines;
+    std::error_code ec;
+    if (!std::filesystem::exists(chatLogPath(), ec)) return lines;
+    const std::wstring text = widen(read_file_utf8(chatLogPath()));
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(L'\n', start)) != std::wstring::npos; start = end + 1)
+        lines.push_back(unescaped(text.substr(start, end - start)));
+    return lines;
+}
+
+bool RokanTest::waitChatLines(std::size_t count) {
+    return wait_until([&] { return chatLog().size() >= count; });
+}
+
+MessageBoxContent RokanTest::answerMessageBox(const Process& process) {
+    HWND box = wait_dialog(process.pid());
+    if (!box) return {};
+    MessageBoxContent content = read_message_box(box);
+    press_ok(box);
+    wait_gone(box);
+    return content;
+}
+
+std::string RokanTest::iniFile() const {
+    std::ifstream in(folder / "rokan.ini", std::ios::binary);
+    if (!in) return "<missing>";
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void RokanTest::writeIni(const std::string& line) const {
+    std::ofstream(folder / "rokan.ini", std::ios::binary) << line;
+}
+
+}  // namespace rokan::e2e
