@@ -1,0 +1,148 @@
+#include "main_window.h"
+
+#include <string>
+
+#include "commands.h"
+#include "link_object.h"
+#include "server_state.h"
+#include "standin_commands.h"
+
+namespace standin {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"RokanEchoLinkStandin";
+constexpr int kListId = 100;
+constexpr int kStatusId = 101;
+// A 100,000-character line would make the list unusable; the log keeps it all.
+constexpr std::size_t kShownChars = 200;
+
+struct ButtonDef {
+  int id;
+  const wchar_t* label;
+};
+
+constexpr ButtonDef kButtons[] = {
+    {STANDIN_CMD_FAIL_ON, L"Fail sends"},
+    {STANDIN_CMD_FAIL_OFF, L"Accept sends"},
+    {STANDIN_CMD_NOOBJECT_ON, L"No object"},
+    {STANDIN_CMD_NOOBJECT_OFF, L"Real object"},
+    {STANDIN_CMD_RAISE_OTHER_EVENTS, L"Raise 13 events"},
+    {STANDIN_CMD_RAISE_CLOSING_AND_EXIT, L"Closing + exit"},
+};
+
+HWND g_list = nullptr;
+HWND g_status = nullptr;
+
+void create_children(HWND window) {
+  const HINSTANCE inst = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+  const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+  int x = 8;
+  for (const ButtonDef& b : kButtons) {
+    HWND button = CreateWindowExW(0, L"BUTTON", b.label, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x,
+                                  8, 96, 26, window,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(b.id)), inst, nullptr);
+    SendMessageW(button, WM_SETFONT, font, TRUE);
+    x += 100;
+  }
+  g_status = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 8, 42, 600, 18,
+                             window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusId)), inst,
+                             nullptr);
+  SendMessageW(g_status, WM_SETFONT, font, TRUE);
+  g_list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, 8,
+                           64, 600, 300, window,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), inst, nullptr);
+  SendMessageW(g_list, WM_SETFONT, font, TRUE);
+}
+
+void layout(HWND window) {
+  RECT rc;
+  GetClientRect(window, &rc);
+  const int width = rc.right - 16;
+  if (g_status) MoveWindow(g_status, 8, 42, width, 18, TRUE);
+  if (g_list) MoveWindow(g_list, 8, 64, width, rc.bottom - 72, TRUE);
+}
+
+LRESULT CALLBACK window_proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_CREATE:
+      state().window = window;
+      create_children(window);
+      window_refresh_status();
+      return 0;
+    case WM_SIZE:
+      layout(window);
+      return 0;
+    case WM_COMMAND:
+      // Control notifications other than clicks (the list's) are not commands.
+      if (HIWORD(wp) == 0 && run_command(LOWORD(wp))) return 0;
+      break;
+    case kMsgExitIfUnused:
+      exit_if_unused();
+      return 0;
+    case WM_CLOSE:
+      DestroyWindow(window);
+      return 0;
+    case WM_DESTROY:
+      state().window = nullptr;
+      g_list = g_status = nullptr;
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, msg, wp, lp);
+}
+
+}  // namespace
+
+HWND create_main_window(HINSTANCE instance, int show) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = window_proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kClassName;
+  if (!RegisterClassExW(&wc)) return nullptr;
+  HWND window = CreateWindowExW(0, kClassName, STANDIN_WINDOW_TITLE,
+                                WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 640,
+                                420, nullptr, nullptr, instance, nullptr);
+  if (window) {
+    ShowWindow(window, show);
+    UpdateWindow(window);
+  }
+  return window;
+}
+
+void window_show_chat_line(std::wstring_view line) {
+  if (!g_list) return;
+  std::wstring shown;
+  for (std::size_t i = 0; i < line.size() && i < kShownChars; ++i) {
+    const wchar_t c = line[i];
+    if (c == L'\r') shown += L"\\r";
+    else if (c == L'\n') shown += L"\\n";
+    else if (c == L'\0') shown += L"\\0";
+    else shown += c;
+  }
+  if (line.size() > kShownChars) shown += L"\u2026 (" + std::to_wstring(line.size()) + L" chars)";
+  const LRESULT index = SendMessageW(g_list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
+  if (index >= 0) SendMessageW(g_list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+}
+
+void window_refresh_status() {
+  if (!g_status) return;
+  const ServerState& s = state();
+  std::size_t sinks = 0;
+  for (LinkObject* o : s.objects) sinks += o->sinks().size();
+  std::wstring text = L"sends: ";
+  text += s.fail_sends ? L"FAIL" : L"accept";
+  text += L"   objects: ";
+  text += s.no_object ? L"NULL" : L"real";
+  text += L"   live objects: " + std::to_wstring(s.objects.size());
+  text += L"   sinks: " + std::to_wstring(sinks);
+  SetWindowTextW(g_status, text.c_str());
+}
+
+}  // namespace standin

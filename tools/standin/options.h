@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+
+namespace standin {
+
+struct Options {
+  enum class Action { Serve, Register, Unregister };
+  Action action = Action::Serve;
+  bool embedding = false;   // started by COM
+  bool fail_sends = false;  // /fail
+  bool no_object = false;   // /noobject
+  bool stay = false;        // /stay: keep running after the last client leaves
+};
+
+// Flags may start with '/' or '-' and are case-insensitive. An unknown flag
+// yields nullopt: a test that misspells a mode must not silently get another.
+std::optional<Options> parse_options(int argc, wchar_t** argv);
+
+}  // namespace standin

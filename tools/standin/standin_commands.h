@@ -1,0 +1,35 @@
+// Commands the EchoLink stand-in's window accepts as WM_COMMAND
+// (wParam = command id, lParam = 0), from its own buttons or posted/sent by a
+// test that found the window by its title. Plain C so any test can include it.
+// Mode commands are best sent (SendMessage): the mode is then in force before
+// the test's next COM call. A raise command may be sent or posted; sent, it is
+// queued and runs once the sender is released, since the events call into the
+// sender's apartment.
+#ifndef ROKAN_STANDIN_COMMANDS_H
+#define ROKAN_STANDIN_COMMANDS_H
+
+// Exact title of the stand-in's top-level window (FindWindowW(NULL, ...)).
+#define STANDIN_WINDOW_TITLE L"EchoLink stand-in"
+
+// Chat sends return E_FAIL and log nothing / are accepted again.
+#define STANDIN_CMD_FAIL_ON 40001
+#define STANDIN_CMD_FAIL_OFF 40002
+// Raises Closing on every advised sink, then the process exits (within about
+// two seconds even if a sink hangs).
+#define STANDIN_CMD_RAISE_CLOSING_AND_EXIT 40003
+// Raises the 13 events other than Closing (DISPIDs 1..13 in that order) on
+// every advised sink.
+#define STANDIN_CMD_RAISE_OTHER_EVENTS 40004
+// The class factory's CreateInstance returns S_OK with a NULL object / hands
+// out real objects again. Matters only before the (single-use) class object
+// has been used.
+#define STANDIN_CMD_NOOBJECT_ON 40005
+#define STANDIN_CMD_NOOBJECT_OFF 40006
+
+// WM_CLOSE ends the stand-in without raising Closing (an EchoLink that
+// vanishes without notice); clients' later calls then fail.
+
+// Text appended, one record per accepted chat line, next to the exe.
+#define STANDIN_CHAT_LOG_NAME L"standin-chat.log"
+
+#endif
