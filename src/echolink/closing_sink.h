@@ -6,9 +6,9 @@
 
 namespace rokan::echolink {
 
-// Receives EchoLink's events and reacts to Closing only, by posting a message
-// to the main window: the program then ends from its own message loop, after
-// EchoLink's call has returned.
+// Receives EchoLink's events and reacts to Closing only, by sending a message
+// to the main window. EchoLink waits for the call to return before it goes on
+// closing, so Rokan ends inside it: a pending unmute still reaches EchoLink.
 class ClosingSink final : public IDispatch {
 public:
     ClosingSink(HWND target, UINT message, DISPID closing) : target_(target), message_(message), closing_(closing) {}

@@ -86,10 +86,11 @@ HWND MainWindow::create() {
     return window_;
 }
 
-// Being shown is the window's first resize.
+// Being shown is the window's first resize; it runs before the window
+// appears, so the panel never flashes.
 void MainWindow::show(int showCommand) {
-    ShowWindow(window_, showCommand);
     if (form_) form_->Form_Resize();
+    ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     SetFocus(control(Control::sInput));
 }
@@ -183,6 +184,24 @@ bool MainWindow::onAnyMonitor() {
     RECT outer{};
     GetWindowRect(window_, &outer);
     return MonitorFromRect(&outer, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+// Wine forgets a minimized window's normal rectangle and restores it at a size
+// of its own; put it back where and as large as it was.
+void MainWindow::onSize(WPARAM kind) {
+    if (kind == SIZE_MINIMIZED) {
+        restorePending_ = true;
+    } else if (restorePending_) {
+        restorePending_ = false;
+        SetWindowPos(window_, nullptr, normalRect_.left, normalRect_.top, normalRect_.right - normalRect_.left,
+                     normalRect_.bottom - normalRect_.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (form_) form_->Form_Resize();
+    rememberNormalRect();
+}
+
+void MainWindow::rememberNormalRect() {
+    if (!restorePending_ && !IsIconic(window_)) GetWindowRect(window_, &normalRect_);
 }
 
 // The operator's drag stays inside the band, so the frame never snaps back.
@@ -380,10 +399,13 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_SIZE:
-            if (form_) form_->Form_Resize();
+            onSize(wParam);
+            return 0;
+        case WM_MOVE:
+            rememberNormalRect();
             return 0;
         case WM_GETMINMAXINFO:
-            if (window_ && !IsIconic(window_)) onGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+            if (window_) onGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
             return 0;
         case WM_COMMAND:
             onCommand(LOWORD(wParam), HIWORD(wParam));

@@ -10,8 +10,7 @@ namespace rokan {
 
 class frmMain;
 
-// Posted to the main window when EchoLink announces that it is closing, so the
-// program ends from its own message loop, not inside EchoLink's call.
+// Sent to the main window when EchoLink announces that it is closing.
 inline constexpr UINT kEchoClosingMessage = WM_APP + 1;
 
 // The main window and its controls: turns window messages into the form's
@@ -63,6 +62,8 @@ private:
     void onDpiChanged(int dpi, const RECT& suggested);
     HBRUSH brushFor(Colour colour);
     void layoutControls();
+    void onSize(WPARAM kind);
+    void rememberNormalRect();
     void onGetMinMaxInfo(MINMAXINFO& limits);
     SIZE frameSize() const;
     void setClientSize(int width, int height);
@@ -77,6 +78,8 @@ private:
     HBRUSH customBrush_ = nullptr;  // for the one colour that is not a system colour
     Colour customBrushColour_ = 0;
     bool timerEnabled_ = false;
+    RECT normalRect_{};
+    bool restorePending_ = false;
     Fonts fonts_;
     int dpi_ = 96;
     frmMain* form_ = nullptr;

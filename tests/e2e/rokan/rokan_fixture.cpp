@@ -26,6 +26,14 @@ std::wstring unescaped(const std::wstring& record) {
     return text;
 }
 
+bool canCreateFiles(const std::filesystem::path& folder) {
+    const auto probe = folder / "probe";
+    const bool created = static_cast<bool>(std::ofstream(probe));
+    std::error_code ignored;
+    std::filesystem::remove(probe, ignored);
+    return created;
+}
+
 void endStandins() {
     while (HWND window = FindWindowW(nullptr, STANDIN_WINDOW_TITLE)) {
         DWORD pid = 0;
@@ -45,6 +53,9 @@ void RokanTest::SetUp() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     folder = std::filesystem::temp_directory_path() /
              (std::string("rokan-") + info->test_suite_name() + "-" + info->name());
+    std::error_code leftLocked;
+    std::filesystem::remove_all(folder, leftLocked);
+    if (leftLocked) setFolderWritable(true);  // by a run that was stopped half-way
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     std::filesystem::copy_file(exe_dir() / "rokan.exe", folder / "rokan.exe");
@@ -54,6 +65,7 @@ void RokanTest::SetUp() {
 }
 
 void RokanTest::TearDown() {
+    if (folderLocked) setFolderWritable(true);
     if (rokan && rokan->running()) rokan->terminate();
     rokan.reset();
     endStandins();
@@ -89,7 +101,12 @@ HWND RokanTest::standinWindow() {
     return window;
 }
 
-void RokanTest::standinCommand(int command) { post_command(standinWindow(), command, 0); }
+// Sent, not posted: a mode must hold before Rokan's next call reaches the stand-in.
+void RokanTest::standinCommand(int command) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(standinWindow(), WM_COMMAND, static_cast<WPARAM>(command), 0, SMTO_ABORTIFHUNG, 5000,
+                        &ignored);
+}
 
 std::vector<std::wstring> RokanTest::chatLog() const {
     std::vector<std::wstring> lines;
@@ -113,6 +130,24 @@ MessageBoxContent RokanTest::answerMessageBox(const Process& process) {
     press_ok(box);
     wait_gone(box);
     return content;
+}
+
+// Under Wine, root writes anywhere, but not into an immutable folder; Wine
+// starts Linux programs such as chattr like Windows ones.
+bool RokanTest::setFolderWritable(bool writable) {
+    using UnixNameFn = char*(CDECL*)(const wchar_t*);
+    const auto unixName = reinterpret_cast<UnixNameFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (!unixName || !std::filesystem::exists("Z:\\usr\\bin\\chattr")) return false;
+    char* name = unixName(folder.wstring().c_str());
+    if (!name) return false;
+    const std::wstring command = std::wstring(L"/usr/bin/chattr ") + (writable ? L"-i " : L"+i ") + widen(name);
+    HeapFree(GetProcessHeap(), 0, name);
+    // Wine hands a Linux program over without waiting for it: wait for its effect.
+    Process::start(command);
+    const bool reached = wait_until([&] { return canCreateFiles(folder) == writable; });
+    folderLocked = !canCreateFiles(folder);
+    return reached;
 }
 
 std::string RokanTest::iniFile() const {

@@ -40,9 +40,14 @@ protected:
     // A message box of Rokan's: its caption and text; presses OK.
     MessageBoxContent answerMessageBox(const Process& process);
 
+    // Makes the test's folder refuse (or take again) new files, as a folder
+    // the user may not write. False where that cannot be done.
+    bool setFolderWritable(bool writable);
+
     std::string iniFile() const;
     void writeIni(const std::string& line) const;
     std::filesystem::path folder;
+    bool folderLocked = false;
     std::optional<Process> rokan;
     HWND main = nullptr;
 };

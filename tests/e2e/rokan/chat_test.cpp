@@ -1,0 +1,81 @@
+// Command templates and the chat line, as the operator uses them.
+#include "app/command_templates.h"
+#include "rokan_fixture.h"
+#include "standin_commands.h"
+
+namespace rokan::e2e {
+namespace {
+
+class Chat : public RokanTest {
+protected:
+    void SetUp() override {
+        RokanTest::SetUp();
+        startRokan();
+        ASSERT_NE(waitMainWindow(), nullptr);
+    }
+    HWND line() const { return control(Control::sInput); }
+};
+
+TEST_F(Chat, EachTemplateButtonPreparesItsCommandWithoutSendingIt) {
+    for (const CommandTemplate& entry : kCommandTemplates) {
+        set_text(line(), L"abc");
+        set_focus(control(Control::B_Send));
+
+        click(control(entry.button));
+
+        const std::wstring expected = entry.text;
+        EXPECT_TRUE(wait_until([&] { return text(line()) == expected; })) << text(control(entry.button));
+        EXPECT_EQ(edit_selection(line()), std::make_pair(DWORD(expected.size()), DWORD(expected.size())));
+        EXPECT_EQ(focused_window(main), line());
+    }
+    EXPECT_TRUE(chatLog().empty());
+}
+
+TEST_F(Chat, EnterAndSendDeliverExactlyTheTypedLine) {
+    const std::wstring lines[] = {L".stat", L"  two blanks each side  ", L"", L"こんにちは、会議の皆さん",
+                                  std::wstring(10000, L'x')};
+    std::size_t sent = 0;
+    for (const std::wstring& typed : lines) {
+        set_text(line(), typed);
+        if (sent % 2 == 0) {
+            set_focus(line());
+            press_enter(main);
+        } else {
+            click(control(Control::B_Send));
+        }
+        ASSERT_TRUE(waitChatLines(++sent));
+        EXPECT_EQ(chatLog().back(), typed);
+        EXPECT_TRUE(wait_until([&] { return text(line()).empty(); }));
+    }
+    EXPECT_EQ(find_dialog(rokan->pid()), nullptr);
+}
+
+TEST_F(Chat, TypedKeysReachTheLineAndEnterIsSwallowed) {
+    set_focus(line());
+    type_text(main, L".mute JA1");
+    press_enter(main);
+
+    ASSERT_TRUE(waitChatLines(1));
+    EXPECT_EQ(chatLog(), std::vector<std::wstring>{L".mute JA1"});
+    EXPECT_EQ(text(line()), L"");
+}
+
+TEST_F(Chat, AFailingEchoLinkKeepsTheLineForAnotherTry) {
+    standinCommand(STANDIN_CMD_FAIL_ON);
+    set_text(line(), L".users ");
+    set_focus(line());
+    press_enter(main);
+
+    const MessageBoxContent box = answerMessageBox(*rokan);
+    EXPECT_EQ(box.text, L"SendChatMsg Error");
+    EXPECT_EQ(box.caption, L"Rokan");
+    EXPECT_EQ(text(line()), L".users ");
+
+    standinCommand(STANDIN_CMD_FAIL_OFF);
+    click(control(Control::B_Send));
+    ASSERT_TRUE(waitChatLines(1));
+    EXPECT_EQ(chatLog().back(), L".users ");
+}
+
+}  // namespace
+}  // namespace rokan::e2e
