@@ -83,6 +83,12 @@ TEST_F(Startup, CreationWithoutObjectWarnsAndKeepsTheWindowWithItsFirstCaption) 
     ASSERT_NE(waitMainWindow(), nullptr);
     EXPECT_EQ(text(main), L"Rokan");
 
+    // Every send fails with its own message; nothing else breaks.
+    set_text(control(Control::sInput), L".stat");
+    click(control(Control::B_Send));
+    EXPECT_EQ(answerMessageBox(*rokan).text, L"SendChatMsg Error");
+    EXPECT_EQ(text(control(Control::sInput)), L".stat");
+
     post_close(main);
     EXPECT_EQ(rokan->wait_exit(), std::optional<DWORD>(0));
     EXPECT_EQ(iniFile(), "position= 1230, 780, 4530, 2430\r\n");
@@ -100,21 +106,48 @@ TEST_F(Startup, ASecondCopyWarnsAndEndsWhileTheFirstRunsOn) {
     EXPECT_EQ(second.wait_exit(), std::optional<DWORD>(0));
     EXPECT_TRUE(rokan->running());
     EXPECT_EQ(text(main), L"Rokan Ver.0.1.1 ");
+
+    // The first copy's rectangle is the one kept.
+    SetWindowPos(main, nullptr, 100, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    post_close(main);
+    EXPECT_EQ(rokan->wait_exit(), std::optional<DWORD>(0));
+    EXPECT_EQ(iniFile(), "position= 1500, 900, 4530, 2550\r\n");
 }
 
-TEST_F(Startup, TwoCopiesStartedTogetherLeaveExactlyOneWindow) {
-    Process first = Process::start(quote_arg((folder / "rokan.exe").wstring()), folder);
-    Process second = Process::start(quote_arg((folder / "rokan.exe").wstring()), folder);
+TEST_F(Startup, TwoCopiesStartedTogetherAlwaysLeaveExactlyOneWindow) {
+    const std::wstring command = quote_arg((folder / "rokan.exe").wstring());
+    for (int round = 0; round < 20; ++round) {
+        Process first = Process::start(command, folder);
+        Process second = Process::start(command, folder);
 
-    // One of them warns and ends; the other shows its main window.
-    HWND box = nullptr;
-    ASSERT_TRUE(wait_until([&] { return (box = find_dialog(first.pid())) || (box = find_dialog(second.pid())); }));
-    press_ok(box);
-    ASSERT_TRUE(wait_until([&] { return !first.running() || !second.running(); }));
-    Process& survivor = first.running() ? first : second;
-    EXPECT_NE(wait_top_level(survivor.pid(), {kMainWindowClass, std::nullopt}), nullptr);
-    EXPECT_TRUE(survivor.running());
-    survivor.terminate();
+        // One of them warns and ends; the other shows its main window.
+        HWND box = nullptr;
+        ASSERT_TRUE(wait_until([&] { return (box = find_dialog(first.pid())) || (box = find_dialog(second.pid())); }))
+            << "round " << round;
+        EXPECT_EQ(read_message_box(box).text, L"already Running EchoLink Program");
+        press_ok(box);
+        ASSERT_TRUE(wait_until([&] { return !first.running() || !second.running(); })) << "round " << round;
+        Process& survivor = first.running() ? first : second;
+        HWND window = wait_top_level(survivor.pid(), {kMainWindowClass, std::nullopt});
+        ASSERT_NE(window, nullptr) << "round " << round;
+        EXPECT_EQ(find_dialog(survivor.pid()), nullptr) << "round " << round;
+
+        post_close(window);
+        ASSERT_EQ(survivor.wait_exit(), std::optional<DWORD>(0)) << "round " << round;
+    }
+}
+
+TEST_F(Startup, EchoLinkClosingWhileAMessageIsOpenStillEndsRokanCleanly) {
+    startRokan();
+    ASSERT_NE(waitMainWindow(), nullptr);
+    standinCommand(STANDIN_CMD_FAIL_ON);
+    click(control(Control::B_Send));
+    ASSERT_NE(wait_dialog(rokan->pid()), nullptr);
+
+    standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
+
+    EXPECT_EQ(rokan->wait_exit(), std::optional<DWORD>(0));
+    EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2550\r\n");
 }
 
 TEST_F(Startup, ClosingTheWindowEndsRokanAndSavesItsRectangle) {

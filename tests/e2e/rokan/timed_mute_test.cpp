@@ -122,6 +122,19 @@ TEST_F(TimedMute, EchoLinkClosingMidCountdownSendsThePendingUnmuteFirst) {
     EXPECT_EQ(chatLog(), (std::vector<std::wstring>{L".mute N0CALL", L".unmute N0CALL"}));
 }
 
+TEST_F(TimedMute, AFailedMuteStillCountsDownAndTriesTheUnmute) {
+    standinCommand(STANDIN_CMD_FAIL_ON);
+    noiseCancel(L"N0CALL", L"1");
+
+    EXPECT_EQ(answerMessageBox(*rokan).text, L"SendMute Error");
+    EXPECT_TRUE(visible(control(Control::btnAutoMute)));
+    standinCommand(STANDIN_CMD_FAIL_OFF);
+
+    post_timer(main, kTimer1Id);
+    ASSERT_TRUE(waitChatLines(1));
+    EXPECT_EQ(chatLog(), std::vector<std::wstring>{L".unmute N0CALL"});
+}
+
 TEST_F(TimedMute, AFailedUnmuteIsTriedAgainAtTheNextTick) {
     noiseCancel(L"N0CALL", L"1");
     ASSERT_TRUE(waitChatLines(1));
