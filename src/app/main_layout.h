@@ -8,8 +8,22 @@ namespace rokan {
 
 // The nine template buttons first, in the order of their control index.
 enum class Control : int {
-    btnConnect, btnDisconnect, btmMute, btnAdmins, btnUsers, btnStatus, btnSysop, btnUnMute, btmLurkd,
-    sInput, B_Send, sCall, gMin, Label1, btnAutoMute, btnMuteOff,
+    btnConnect,
+    btnDisconnect,
+    btmMute,
+    btnAdmins,
+    btnUsers,
+    btnStatus,
+    btnSysop,
+    btnUnMute,
+    btmLurkd,
+    sInput,
+    B_Send,
+    sCall,
+    gMin,
+    Label1,
+    btnAutoMute,
+    btnMuteOff,
 };
 inline constexpr int kControlCount = 16;
 

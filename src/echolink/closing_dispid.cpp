@@ -28,8 +28,7 @@ bool fromRegisteredLibrary(DISPID& id) {
 
 bool fromClassInfo(IUnknown* application, DISPID& id) {
     IProvideClassInfo* provider = nullptr;
-    if (FAILED(application->QueryInterface(IID_IProvideClassInfo, reinterpret_cast<void**>(&provider))))
-        return false;
+    if (FAILED(application->QueryInterface(IID_IProvideClassInfo, reinterpret_cast<void**>(&provider)))) return false;
     ITypeInfo* coclass = nullptr;
     ITypeLib* library = nullptr;
     ITypeInfo* events = nullptr;

@@ -16,8 +16,7 @@ void check(HRESULT result) {
 void ComEchoLink::attach() {
     release();
     void* object = nullptr;
-    check(CoCreateInstance(echolink::kApplicationClass, nullptr, CLSCTX_ALL, echolink::kApplicationInterface,
-                           &object));
+    check(CoCreateInstance(echolink::kApplicationClass, nullptr, CLSCTX_ALL, echolink::kApplicationInterface, &object));
     application_ = static_cast<echolink::Application*>(object);
     if (application_) listenForClosing();
 }
@@ -26,8 +25,7 @@ void ComEchoLink::attach() {
 // Closing, so a failure here is not a failure to attach.
 void ComEchoLink::listenForClosing() {
     IConnectionPointContainer* container = nullptr;
-    if (FAILED(unknown()->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container))))
-        return;
+    if (FAILED(unknown()->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container)))) return;
     IConnectionPoint* point = nullptr;
     if (SUCCEEDED(container->FindConnectionPoint(echolink::kEventInterface, &point))) {
         auto* sink = new echolink::ClosingSink(notify_, closingMessage_, echolink::closingDispid(unknown()));

@@ -7,8 +7,12 @@
 namespace rokan {
 namespace {
 
-bool isBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
-bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool isBlank(wchar_t c) {
+    return c == L' ' || c == L'\t';
+}
+bool isDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
 
 std::wstring_view trimBlanks(std::wstring_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);

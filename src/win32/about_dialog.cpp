@@ -46,8 +46,7 @@ private:
         return rect;
     }
     void moveTo(int x, int y) {
-        if (!SetWindowPos(dialog_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE))
-            throwLastError();
+        if (!SetWindowPos(dialog_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)) throwLastError();
     }
 
     HINSTANCE instance_;

@@ -9,6 +9,8 @@ inline constexpr int kFirstControlId = 100;
 inline constexpr int kMenuAboutId = 200;
 inline constexpr unsigned kTimer1Id = 1;
 
-inline constexpr int controlId(Control control) { return kFirstControlId + static_cast<int>(control); }
+inline constexpr int controlId(Control control) {
+    return kFirstControlId + static_cast<int>(control);
+}
 
 }  // namespace rokan

@@ -16,9 +16,12 @@ namespace {
 
 const wchar_t* windowClassOf(ControlKind kind) {
     switch (kind) {
-        case ControlKind::button: return L"BUTTON";
-        case ControlKind::edit: return L"EDIT";
-        case ControlKind::label: return L"STATIC";
+        case ControlKind::button:
+            return L"BUTTON";
+        case ControlKind::edit:
+            return L"EDIT";
+        case ControlKind::label:
+            return L"STATIC";
     }
     return L"STATIC";
 }
@@ -26,9 +29,12 @@ const wchar_t* windowClassOf(ControlKind kind) {
 DWORD styleOf(ControlKind kind) {
     const DWORD common = WS_CHILD | WS_VISIBLE;
     switch (kind) {
-        case ControlKind::button: return common | WS_TABSTOP | BS_PUSHBUTTON;
-        case ControlKind::edit: return common | WS_TABSTOP | ES_AUTOHSCROLL;
-        case ControlKind::label: return common | SS_LEFT;
+        case ControlKind::button:
+            return common | WS_TABSTOP | BS_PUSHBUTTON;
+        case ControlKind::edit:
+            return common | WS_TABSTOP | ES_AUTOHSCROLL;
+        case ControlKind::label:
+            return common | SS_LEFT;
     }
     return common;
 }
@@ -37,14 +43,18 @@ void throwLastError() {
     throw Failure{static_cast<std::int32_t>(HRESULT_FROM_WIN32(GetLastError()))};
 }
 
-bool isSystemColour(Colour colour) { return (colour & 0x80000000u) != 0; }
+bool isSystemColour(Colour colour) {
+    return (colour & 0x80000000u) != 0;
+}
 
 COLORREF resolve(Colour colour) {
     return isSystemColour(colour) ? GetSysColor(static_cast<int>(colour & 0xFF)) : static_cast<COLORREF>(colour);
 }
 
 // Enter in these boxes belongs to the program, not to the dialog navigation.
-bool hasKeyPressHandler(Control control) { return control == Control::sInput || control == Control::sCall; }
+bool hasKeyPressHandler(Control control) {
+    return control == Control::sInput || control == Control::sCall;
+}
 
 constexpr UINT_PTR kKeyPressSubclass = 1;
 
@@ -207,7 +217,8 @@ void MainWindow::rememberNormalRect() {
 // The operator's drag stays inside the band, so the frame never snaps back.
 void MainWindow::onGetMinMaxInfo(MINMAXINFO& limits) {
     const SIZE frame = frameSize();
-    limits.ptMinTrackSize.x = limits.ptMaxTrackSize.x = clientPixelsFor(kFixedWidth, kDesignFrameWidth, dpi_) + frame.cx;
+    limits.ptMinTrackSize.x = limits.ptMaxTrackSize.x =
+        clientPixelsFor(kFixedWidth, kDesignFrameWidth, dpi_) + frame.cx;
     limits.ptMinTrackSize.y = clientPixelsFor(kMinimumHeight, kDesignFrameHeight, dpi_) + frame.cy;
     limits.ptMaxTrackSize.y = clientPixelsFor(kMaximumHeight, kDesignFrameHeight, dpi_) + frame.cy;
 }
@@ -301,9 +312,15 @@ void MainWindow::onCommand(int id, int notification) {
     if (notification != BN_CLICKED) return;
     const auto clicked = static_cast<Control>(id - kFirstControlId);
     switch (clicked) {
-        case Control::B_Send: form_->B_Send_Click(); return;
-        case Control::btnAutoMute: form_->btnAutoMute_Click(); return;
-        case Control::btnMuteOff: form_->btnMuteOff_Click(); return;
+        case Control::B_Send:
+            form_->B_Send_Click();
+            return;
+        case Control::btnAutoMute:
+            form_->btnAutoMute_Click();
+            return;
+        case Control::btnMuteOff:
+            form_->btnMuteOff_Click();
+            return;
         default:
             if (id >= controlId(Control::btnConnect) && id <= controlId(Control::btmLurkd))
                 form_->templateButton_Click(clicked);

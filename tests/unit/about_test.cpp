@@ -14,7 +14,7 @@ public:
     void setTop(float twips) override { record(L"top " + decimalText(std::lround(twips))); }
     void setCaption(const std::wstring& caption) override { record(L"caption " + caption); }
     void setText(AboutLabel label, const std::wstring& text) override {
-        static const wchar_t* const names[] = {L"lblTitle", L"lblVersion", L"lblDescription",
+        static const wchar_t* const names[] = {L"lblTitle", L"lblVersion",    L"lblDescription",
                                                L"readme",   L"lblDisclaimer", L"copyright"};
         record(std::wstring(names[static_cast<int>(label)]) + L" " + text);
     }
@@ -45,8 +45,7 @@ TEST_F(AboutBox, LoadPlacesItBesideTheMainWindowAndSetsTheTextsInOrder) {
 
     EXPECT_EQ(journal, (Journal{L"left 465", L"top 95", L"caption Rokan Version Info.", L"lblVersion Ver. 0.1.1",
                                 L"lblTitle Rokan", std::wstring(L"lblDescription ") + kDescription,
-                                L"readme HELP File is [ Readme.txt ]",
-                                L"lblDisclaimer Message:  Enjoy EchoLink Life!!",
+                                L"readme HELP File is [ Readme.txt ]", L"lblDisclaimer Message:  Enjoy EchoLink Life!!",
                                 std::wstring(L"copyright ") + kCopyright}));
 }
 

@@ -7,10 +7,14 @@ using Chat = FormTest;
 
 TEST_F(Chat, EachTemplateButtonReplacesTheLineAndPutsTheCaretAtItsEnd) {
     const std::pair<Control, std::wstring> rows[] = {
-        {Control::btmMute, L".mute "},       {Control::btnUnMute, L".unmute "},
-        {Control::btmLurkd, L".lurk disable"}, {Control::btnConnect, L".connect "},
-        {Control::btnDisconnect, L".disconnect "}, {Control::btnStatus, L".stat"},
-        {Control::btnSysop, L".sysop "},     {Control::btnUsers, L".users "},
+        {Control::btmMute, L".mute "},
+        {Control::btnUnMute, L".unmute "},
+        {Control::btmLurkd, L".lurk disable"},
+        {Control::btnConnect, L".connect "},
+        {Control::btnDisconnect, L".disconnect "},
+        {Control::btnStatus, L".stat"},
+        {Control::btnSysop, L".sysop "},
+        {Control::btnUsers, L".users "},
         {Control::btnAdmins, L".admins "},
     };
     start();
@@ -41,7 +45,8 @@ TEST_F(Chat, ARefusedTemplateReportsCmdErrorAndLeavesTheLine) {
 
 TEST_F(Chat, EnterSendsTheLineExactlyAsTypedThenClearsIt) {
     start();
-    for (const std::wstring& line : std::vector<std::wstring>{L"  .stat  ", L"", L"こんにちは 𝄞", std::wstring(10000, L'x')}) {
+    for (const std::wstring& line :
+         std::vector<std::wstring>{L"  .stat  ", L"", L"こんにちは 𝄞", std::wstring(10000, L'x')}) {
         textOf(Control::sInput) = line;
         int key = kEnterKey;
 

@@ -23,9 +23,10 @@ namespace rokan::test {
 using Journal = std::vector<std::wstring>;
 
 inline std::wstring nameOf(Control control) {
-    static const wchar_t* const names[] = {L"btnConnect", L"btnDisconnect", L"btmMute", L"btnAdmins", L"btnUsers",
-                                           L"btnStatus", L"btnSysop", L"btnUnMute", L"btmLurkd", L"sInput",
-                                           L"B_Send", L"sCall", L"gMin", L"Label1", L"btnAutoMute", L"btnMuteOff"};
+    static const wchar_t* const names[] = {L"btnConnect", L"btnDisconnect", L"btmMute",     L"btnAdmins",
+                                           L"btnUsers",   L"btnStatus",     L"btnSysop",    L"btnUnMute",
+                                           L"btmLurkd",   L"sInput",        L"B_Send",      L"sCall",
+                                           L"gMin",       L"Label1",        L"btnAutoMute", L"btnMuteOff"};
     return names[static_cast<int>(control)];
 }
 

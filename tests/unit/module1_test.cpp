@@ -56,8 +56,7 @@ const std::vector<std::wstring> placedAt(int left, int top, int width, int heigh
 INSTANTIATE_TEST_SUITE_P(
     Rows, Reader,
     ::testing::Values(
-        ReaderCase{"missing", std::nullopt, kUnplaced, false, true},
-        ReaderCase{"empty", "", kUnplaced, false, true},
+        ReaderCase{"missing", std::nullopt, kUnplaced, false, true}, ReaderCase{"empty", "", kUnplaced, false, true},
         ReaderCase{"firstLineEmpty", "\r\nposition= 1230, 780, 4530, 2430\r\n", kUnplaced, false, true},
         ReaderCase{"defaultLine", kDefaultLine, placedAt(165, 45, 4500, 2115), true, false},
         ReaderCase{"storedRectangle", "position= 1230, 780, 4530, 2430\r\n", placedAt(1230, 780, 4530, 2430), true,
@@ -72,19 +71,19 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"anotherKey", "size= 1230, 780, 4530, 2430\r\n", placedAt(1230, 780, 4530, 2430), true, false},
         ReaderCase{"blanksAround", "position= 1230 , 780 , 4530 , 2430 \r\n", placedAt(1230, 780, 4530, 2430), true,
                    false},
-        ReaderCase{"halvesToEven", "position= 1230.5, 1231.5, 4530, 2430\r\n", placedAt(1230, 1232, 4530, 2430),
-                   true, false},
+        ReaderCase{"halvesToEven", "position= 1230.5, 1231.5, 4530, 2430\r\n", placedAt(1230, 1232, 4530, 2430), true,
+                   false},
         ReaderCase{"fifthField", "position= 1230, 780, 4530, 9999, 2430\r\n", placedAt(1230, 780, 4530, 2430), true,
                    false},
         ReaderCase{"secondLineIgnored", "position= 1230, 780, 4530, 2430\r\nnext line\r\n",
                    placedAt(1230, 780, 4530, 2430), true, false},
         ReaderCase{"lfOnly", "position= 1230, 780, 4530, 2430\nnext", placedAt(1230, 780, 4530, 2430), true, false},
         ReaderCase{"beyond32Bits", "position= 2147483648, 780, 4530, 2430\r\n", kUnplaced, false, true},
-        ReaderCase{"nonAscii", "position= 1230, \xef\xbc\x97\xef\xbc\x98\xef\xbc\x90, 4530, 2430\r\n", kUnplaced,
-                   false, true},
+        ReaderCase{"nonAscii", "position= 1230, \xef\xbc\x97\xef\xbc\x98\xef\xbc\x90, 4530, 2430\r\n", kUnplaced, false,
+                   true},
         ReaderCase{"nulByte", std::string("position= 1230, 7") + '\0' + "80, 4530, 2430\r\n", kUnplaced, false, true},
-        ReaderCase{"firstLineTooLong", "position= 1230, 780, 4530, 2430" + std::string(5000, ' ') + "\r\n",
-                   kUnplaced, false, true},
+        ReaderCase{"firstLineTooLong", "position= 1230, 780, 4530, 2430" + std::string(5000, ' ') + "\r\n", kUnplaced,
+                   false, true},
         ReaderCase{"longButWithinLimit", "position= 1230, 780, 4530, 2430" + std::string(4000, ' ') + "\r\n",
                    placedAt(1230, 780, 4530, 2430), true, false}),
     [](const ::testing::TestParamInfo<ReaderCase>& info) { return std::string(info.param.name); });
@@ -168,7 +167,8 @@ TEST_F(SettingsFile, AWriteThatDiesHalfWayLeavesTheOldLineWhole) {
     failing.iniWrite();
     failing.iniDefWrite();
 
-    EXPECT_EQ(journal, (Journal{L"message Module1.iniWrite Error | Rokan", L"message Module1.iniDefWrite Error | Rokan"}));
+    EXPECT_EQ(journal,
+              (Journal{L"message Module1.iniWrite Error | Rokan", L"message Module1.iniDefWrite Error | Rokan"}));
     EXPECT_EQ(file(), saved);
     EXPECT_EQ(folder.fileCount(), 1u);
 }
@@ -179,7 +179,8 @@ TEST_F(SettingsFile, AFolderThatCannotBeWrittenGivesTheWritersMessages) {
     EXPECT_FALSE(read());
     module.iniWrite();
 
-    EXPECT_EQ(journal, (Journal{L"message Module1.iniDefWrite Error | Rokan", L"message Module1.iniWrite Error | Rokan"}));
+    EXPECT_EQ(journal,
+              (Journal{L"message Module1.iniDefWrite Error | Rokan", L"message Module1.iniWrite Error | Rokan"}));
 }
 
 using SettingsAtStartAndEnd = FormTest;

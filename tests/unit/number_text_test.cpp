@@ -27,8 +27,8 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, ParseInteger16,
     ::testing::Values(
         // blanks around, sign
-        ParseCase{L" 5 ", 5}, ParseCase{L"\t12\t", 12}, ParseCase{L"+7", 7}, ParseCase{L"-3", -3},
-        ParseCase{L"-0", 0}, ParseCase{L"0010", 10},
+        ParseCase{L" 5 ", 5}, ParseCase{L"\t12\t", 12}, ParseCase{L"+7", 7}, ParseCase{L"-3", -3}, ParseCase{L"-0", 0},
+        ParseCase{L"0010", 10},
         // halves to the even neighbour, everything else to the nearest
         ParseCase{L"2.5", 2}, ParseCase{L"3.5", 4}, ParseCase{L"0.5", 0}, ParseCase{L"-2.5", -2},
         ParseCase{L"-3.5", -4}, ParseCase{L"2.50000000000000000001", 3}, ParseCase{L"2.4999999", 2},

@@ -6,7 +6,7 @@ namespace {
 using StartupShutdown = FormTest;
 
 TEST_F(StartupShutdown, NormalStartAttachesAndSetsTheVersionTitle) {
-        EXPECT_FALSE(endsProcess([&] { form.Form_Load(); }));
+    EXPECT_FALSE(endsProcess([&] { form.Form_Load(); }));
 
     EXPECT_EQ(journal, (Journal{L"attach"}));
     EXPECT_EQ(view.caption, L"Rokan Ver.0.1.1 ");

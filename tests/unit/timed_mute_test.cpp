@@ -23,7 +23,9 @@ protected:
     bool sent(const std::wstring& line) const {
         return std::find(journal.begin(), journal.end(), L"send " + line) != journal.end();
     }
-    int count(const std::wstring& entry) const { return static_cast<int>(std::count(journal.begin(), journal.end(), entry)); }
+    int count(const std::wstring& entry) const {
+        return static_cast<int>(std::count(journal.begin(), journal.end(), entry));
+    }
 
     // Both boxes and the button at the shared place, as the operator sees them.
     void expectPanel(bool muted) {
@@ -195,8 +197,8 @@ TEST_F(TimedMute, ARefusedPanelStyleIsReportedAndTheMuteGoesOn) {
 
     noiseCancel(L"N0CALL", L"10");
 
-    EXPECT_EQ(journal, (Journal{L"timer on", L"send .mute N0CALL", L"message mute_window Error | Rokan",
-                                L"focus sCall"}));
+    EXPECT_EQ(journal,
+              (Journal{L"timer on", L"send .mute N0CALL", L"message mute_window Error | Rokan", L"focus sCall"}));
     EXPECT_TRUE(form.muted());
 }
 

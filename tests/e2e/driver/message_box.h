@@ -19,8 +19,8 @@ HWND wait_dialog(DWORD pid, const std::optional<std::wstring>& caption = std::nu
                  std::chrono::milliseconds timeout = default_timeout());
 
 struct MessageBoxContent {
-  std::wstring caption;
-  std::wstring text;
+    std::wstring caption;
+    std::wstring text;
 };
 // The caption and the message of a message box. The message is the static
 // control with ID 0xFFFF, as Windows and Wine build it.
@@ -29,6 +29,8 @@ MessageBoxContent read_message_box(HWND box);
 // Presses a button of the dialog (IDOK, IDCANCEL, IDYES...) by posting its
 // BN_CLICKED, so it works whatever the button's caption language.
 void press_dialog_button(HWND dialog, int id);
-inline void press_ok(HWND dialog) { press_dialog_button(dialog, IDOK); }
+inline void press_ok(HWND dialog) {
+    press_dialog_button(dialog, IDOK);
+}
 
 }  // namespace rokan::e2e

@@ -13,37 +13,37 @@
 namespace rokan::e2e {
 
 class Process {
- public:
-  // command_line is the full line, program path first (quote it when it has
-  // spaces). An empty working_dir keeps the caller's. Throws
-  // std::runtime_error when CreateProcessW fails.
-  static Process start(const std::wstring& command_line, const std::filesystem::path& working_dir = {});
+public:
+    // command_line is the full line, program path first (quote it when it has
+    // spaces). An empty working_dir keeps the caller's. Throws
+    // std::runtime_error when CreateProcessW fails.
+    static Process start(const std::wstring& command_line, const std::filesystem::path& working_dir = {});
 
-  Process(Process&& other) noexcept;
-  Process& operator=(Process&& other) noexcept;
-  Process(const Process&) = delete;
-  Process& operator=(const Process&) = delete;
-  // A test that fails half-way must not leave its program running.
-  ~Process();
+    Process(Process&& other) noexcept;
+    Process& operator=(Process&& other) noexcept;
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+    // A test that fails half-way must not leave its program running.
+    ~Process();
 
-  DWORD pid() const { return pid_; }
-  DWORD main_thread_id() const { return tid_; }
-  HANDLE handle() const { return process_; }
+    DWORD pid() const { return pid_; }
+    DWORD main_thread_id() const { return tid_; }
+    HANDLE handle() const { return process_; }
 
-  bool running() const;
-  // The exit code, or nothing if still running after timeout.
-  std::optional<DWORD> wait_exit(std::chrono::milliseconds timeout = default_timeout());
-  // Waits until the program first waits for input (its window is up).
-  bool wait_input_idle(std::chrono::milliseconds timeout = default_timeout());
-  void terminate(UINT exit_code = 1);
+    bool running() const;
+    // The exit code, or nothing if still running after timeout.
+    std::optional<DWORD> wait_exit(std::chrono::milliseconds timeout = default_timeout());
+    // Waits until the program first waits for input (its window is up).
+    bool wait_input_idle(std::chrono::milliseconds timeout = default_timeout());
+    void terminate(UINT exit_code = 1);
 
- private:
-  Process() = default;
-  void close();
+private:
+    Process() = default;
+    void close();
 
-  HANDLE process_ = nullptr;
-  DWORD pid_ = 0;
-  DWORD tid_ = 0;
+    HANDLE process_ = nullptr;
+    DWORD pid_ = 0;
+    DWORD tid_ = 0;
 };
 
 // "a b" -> "\"a b\"": one argument for a command line, with the

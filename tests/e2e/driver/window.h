@@ -13,9 +13,9 @@
 namespace rokan::e2e {
 
 struct WindowQuery {
-  std::wstring class_name;             // empty: any class
-  std::optional<std::wstring> caption;  // exact text; nothing: any caption
-  bool visible_only = true;
+    std::wstring class_name;              // empty: any class
+    std::optional<std::wstring> caption;  // exact text; nothing: any caption
+    bool visible_only = true;
 };
 
 // Top-level windows owned by the process, in Z order (topmost first).
@@ -35,13 +35,13 @@ std::wstring class_name(HWND hwnd);
 // instead of hanging it. Throws std::runtime_error on timeout.
 std::wstring text(HWND hwnd);
 int control_id(HWND hwnd);
-bool visible(HWND hwnd);   // IsWindowVisible: the window and all its parents
+bool visible(HWND hwnd);  // IsWindowVisible: the window and all its parents
 bool enabled(HWND hwnd);
 bool read_only(HWND edit);  // ES_READONLY
 LONG_PTR style(HWND hwnd);
 LONG_PTR ex_style(HWND hwnd);
 
-RECT window_rect(HWND hwnd);        // screen pixels, frame included
+RECT window_rect(HWND hwnd);         // screen pixels, frame included
 RECT client_rect_screen(HWND hwnd);  // the client area in screen pixels
 // The window's outer rectangle relative to the parent's client area origin.
 RECT rect_in_parent_client(HWND hwnd, HWND parent);

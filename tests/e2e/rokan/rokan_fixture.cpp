@@ -6,11 +6,15 @@
 
 namespace rokan::e2e {
 
-std::filesystem::path standinExe() { return exe_dir() / "echolink_standin.exe"; }
+std::filesystem::path standinExe() {
+    return exe_dir() / "echolink_standin.exe";
+}
 
 namespace {
 
-std::filesystem::path chatLogPath() { return standinExe().parent_path() / STANDIN_CHAT_LOG_NAME; }
+std::filesystem::path chatLogPath() {
+    return standinExe().parent_path() / STANDIN_CHAT_LOG_NAME;
+}
 
 // The stand-in's records: one a line, with backslash, CR and LF escaped.
 std::wstring unescaped(const std::wstring& record) {
@@ -51,8 +55,8 @@ void endStandins() {
 
 void RokanTest::SetUp() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder = std::filesystem::temp_directory_path() /
-             (std::string("rokan-") + info->test_suite_name() + "-" + info->name());
+    folder =
+        std::filesystem::temp_directory_path() / (std::string("rokan-") + info->test_suite_name() + "-" + info->name());
     std::error_code leftLocked;
     std::filesystem::remove_all(folder, leftLocked);
     if (leftLocked) setFolderWritable(true);  // by a run that was stopped half-way
@@ -104,8 +108,7 @@ HWND RokanTest::standinWindow() {
 // Sent, not posted: a mode must hold before Rokan's next call reaches the stand-in.
 void RokanTest::standinCommand(int command) {
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(standinWindow(), WM_COMMAND, static_cast<WPARAM>(command), 0, SMTO_ABORTIFHUNG, 5000,
-                        &ignored);
+    SendMessageTimeoutW(standinWindow(), WM_COMMAND, static_cast<WPARAM>(command), 0, SMTO_ABORTIFHUNG, 5000, &ignored);
 }
 
 std::vector<std::wstring> RokanTest::chatLog() const {

@@ -42,8 +42,7 @@ TEST_F(Startup, TabWalksTheControlsInTheirOrder) {
     startRokan();
     ASSERT_NE(waitMainWindow(), nullptr);
     // Tall enough for the panel, whose controls take part too.
-    SetWindowPos(main, nullptr, 0, 0, window_rect(main).right - window_rect(main).left, 400,
-                 SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(main, nullptr, 0, 0, window_rect(main).right - window_rect(main).left, 400, SWP_NOMOVE | SWP_NOZORDER);
     ASSERT_TRUE(wait_until([&] { return visible(control(Control::sCall)); }));
     set_focus(control(Control::sInput));
 
