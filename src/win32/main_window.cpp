@@ -88,6 +88,7 @@ HWND MainWindow::create() {
                             layout.text, styleOf(layout.kind), 0, 0, 0, 0, window_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(layout.id))), instance_, nullptr);
         controls_[static_cast<int>(layout.id)] = child;
+        if (layout.kind == ControlKind::edit) SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // no limit but memory's
         if (hasKeyPressHandler(layout.id))
             SetWindowSubclass(child, keyPressProc, kKeyPressSubclass, reinterpret_cast<DWORD_PTR>(this));
     }
