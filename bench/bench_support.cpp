@@ -1,0 +1,95 @@
+#include "bench_support.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "standin_commands.h"
+#include "stats.h"
+
+namespace rokan::bench {
+
+double nowMs() {
+    static const double ticksPerMs = [] {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        return static_cast<double>(frequency.QuadPart) / 1000.0;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / ticksPerMs;
+}
+
+std::filesystem::path benchFolder() {
+    return e2e::exe_dir();
+}
+std::filesystem::path rokanExe() {
+    return benchFolder() / "rokan.exe";
+}
+std::filesystem::path bareWindowExe() {
+    return benchFolder() / "bare_window.exe";
+}
+std::filesystem::path standinExe() {
+    return benchFolder() / "echolink_standin.exe";
+}
+std::filesystem::path chatLogPath() {
+    return benchFolder() / STANDIN_CHAT_LOG_NAME;
+}
+
+std::int64_t fileSize(const std::filesystem::path& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+    return (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+void registerStandin() {
+    e2e::Process registration = e2e::Process::start(e2e::quote_arg(standinExe().wstring()) + L" /RegServer");
+    if (registration.wait_exit() != std::optional<DWORD>(0))
+        throw std::runtime_error("echolink_standin.exe /RegServer failed");
+}
+
+e2e::Process startStandin() {
+    e2e::Process standin = e2e::Process::start(e2e::quote_arg(standinExe().wstring()), benchFolder());
+    // The stand-in registers its class object before it creates its window.
+    if (!e2e::wait_top_level(standin.pid(), {L"", STANDIN_WINDOW_TITLE}))
+        throw std::runtime_error("the stand-in's window did not appear");
+    standin.wait_input_idle();
+    return standin;
+}
+
+void letStandinLeave(e2e::Process& standin, std::chrono::milliseconds timeout) {
+    if (standin.wait_exit(timeout)) return;
+    standin.terminate();
+    printNote("a stand-in outstayed its client and was ended by force");
+}
+
+void waitNoStandin(std::chrono::milliseconds timeout) {
+    const auto anyLeft = [] { return FindWindowW(nullptr, STANDIN_WINDOW_TITLE) != nullptr; };
+    if (e2e::wait_until([&] { return !anyLeft(); }, timeout, std::chrono::milliseconds(5))) return;
+    while (HWND window = FindWindowW(nullptr, STANDIN_WINDOW_TITLE)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+            TerminateProcess(process, 1);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
+        if (!e2e::wait_gone(window)) throw std::runtime_error("a stand-in would not end");
+    }
+    printNote("a stand-in outstayed its client and was ended by force");
+}
+
+double cpuMs(HANDLE process) {
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(process, &created, &exited, &kernel, &user))
+        throw std::runtime_error("GetProcessTimes failed (" + std::to_string(GetLastError()) + ")");
+    const auto hundredNs = [](const FILETIME& t) {
+        return (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    return static_cast<double>(hundredNs(kernel) + hundredNs(user)) / 10000.0;
+}
+
+void settle() {
+    Sleep(200);
+}
+
+}  // namespace rokan::bench
