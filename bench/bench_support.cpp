@@ -20,7 +20,7 @@ double nowMs() {
 }
 
 std::filesystem::path benchFolder() {
-    return e2e::exe_dir();
+    return e2e::exeDir();
 }
 std::filesystem::path rokanExe() {
     return benchFolder() / "rokan.exe";
@@ -42,29 +42,29 @@ std::int64_t fileSize(const std::filesystem::path& path) {
 }
 
 void registerStandin() {
-    e2e::Process registration = e2e::Process::start(e2e::quote_arg(standinExe().wstring()) + L" /RegServer");
-    if (registration.wait_exit() != std::optional<DWORD>(0))
+    e2e::Process registration = e2e::Process::start(e2e::quoteArg(standinExe().wstring()) + L" /RegServer");
+    if (registration.waitExit() != std::optional<DWORD>(0))
         throw std::runtime_error("echolink_standin.exe /RegServer failed");
 }
 
 e2e::Process startStandin() {
-    e2e::Process standin = e2e::Process::start(e2e::quote_arg(standinExe().wstring()), benchFolder());
+    e2e::Process standin = e2e::Process::start(e2e::quoteArg(standinExe().wstring()), benchFolder());
     // The stand-in registers its class object before it creates its window.
-    if (!e2e::wait_top_level(standin.pid(), {L"", STANDIN_WINDOW_TITLE}))
+    if (!e2e::waitTopLevel(standin.pid(), {L"", STANDIN_WINDOW_TITLE}))
         throw std::runtime_error("the stand-in's window did not appear");
-    standin.wait_input_idle();
+    standin.waitInputIdle();
     return standin;
 }
 
 void letStandinLeave(e2e::Process& standin, std::chrono::milliseconds timeout) {
-    if (standin.wait_exit(timeout)) return;
+    if (standin.waitExit(timeout)) return;
     standin.terminate();
     printNote("a stand-in outstayed its client and was ended by force");
 }
 
 void waitNoStandin(std::chrono::milliseconds timeout) {
     const auto anyLeft = [] { return FindWindowW(nullptr, STANDIN_WINDOW_TITLE) != nullptr; };
-    if (e2e::wait_until([&] { return !anyLeft(); }, timeout, std::chrono::milliseconds(5))) return;
+    if (e2e::waitUntil([&] { return !anyLeft(); }, timeout, std::chrono::milliseconds(5))) return;
     while (HWND window = FindWindowW(nullptr, STANDIN_WINDOW_TITLE)) {
         DWORD pid = 0;
         GetWindowThreadProcessId(window, &pid);
@@ -73,7 +73,7 @@ void waitNoStandin(std::chrono::milliseconds timeout) {
             WaitForSingleObject(process, 5000);
             CloseHandle(process);
         }
-        if (!e2e::wait_gone(window)) throw std::runtime_error("a stand-in would not end");
+        if (!e2e::waitGone(window)) throw std::runtime_error("a stand-in would not end");
     }
     printNote("a stand-in outstayed its client and was ended by force");
 }

@@ -32,33 +32,33 @@ double waitLogGrowth(std::int64_t from, double start) {
 
 class RokanChat {
 public:
-    RokanChat() : program_(e2e::Process::start(e2e::quote_arg(rokanExe().wstring()), benchFolder())) {
-        main_ = e2e::wait_top_level(program_.pid(), {kMainWindowClass, std::nullopt});
+    RokanChat() : program_(e2e::Process::start(e2e::quoteArg(rokanExe().wstring()), benchFolder())) {
+        main_ = e2e::waitTopLevel(program_.pid(), {kMainWindowClass, std::nullopt});
         if (!main_) throw std::runtime_error("Rokan's window did not appear");
-        line_ = e2e::child_by_id(main_, controlId(Control::sInput));
+        line_ = e2e::childById(main_, controlId(Control::sInput));
         if (!line_) throw std::runtime_error("Rokan has no chat line");
     }
     ~RokanChat() {
-        e2e::post_close(main_);
-        program_.wait_exit();
+        e2e::postClose(main_);
+        program_.waitExit();
     }
 
     // As the operator's: Rokan's window in front, the caret in the chat line.
     void takeFocus() {
-        if (!e2e::activate(main_) || !e2e::set_focus(line_))
+        if (!e2e::activate(main_) || !e2e::setFocus(line_))
             throw std::runtime_error("Rokan's chat line cannot take the focus");
     }
 
     double send(const std::wstring& text) {
-        e2e::set_text(line_, text);
-        if (e2e::focused_window(main_) != line_) throw std::runtime_error("the chat line lost the focus");
+        e2e::setText(line_, text);
+        if (e2e::focusedWindow(main_) != line_) throw std::runtime_error("the chat line lost the focus");
         const std::int64_t before = fileSize(chatLogPath());
         const double start = nowMs();
-        e2e::press_enter(line_);
+        e2e::pressEnter(line_);
         const double elapsed = waitLogGrowth(before, start);
         // Rokan empties the line once sent; the next text must not race that.
-        if (!e2e::wait_until([&] { return e2e::text(line_).empty(); }, std::chrono::seconds(10),
-                             std::chrono::milliseconds(1)))
+        if (!e2e::waitUntil([&] { return e2e::text(line_).empty(); }, std::chrono::seconds(10),
+                            std::chrono::milliseconds(1)))
             throw std::runtime_error("Rokan kept the line after sending it");
         return elapsed;
     }
@@ -145,7 +145,7 @@ std::wstring lineText(const wchar_t* who, int index) {
 // Every line must have arrived once and in order, or the timings measured
 // something else than delivery.
 void checkLog(const std::vector<std::wstring>& expected) {
-    const std::string log = e2e::read_file_utf8(chatLogPath());
+    const std::string log = e2e::readFileUtf8(chatLogPath());
     std::string wanted;
     for (const std::wstring& line : expected) wanted += e2e::narrow(line) + "\n";
     if (log != wanted)

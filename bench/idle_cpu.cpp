@@ -60,13 +60,13 @@ private:
 int measureIdleCpu(int seconds) {
     waitNoStandin();
     e2e::Process standin = startStandin();
-    e2e::Process rokanProgram = e2e::Process::start(e2e::quote_arg(rokanExe().wstring()), benchFolder());
-    e2e::Process bare = e2e::Process::start(e2e::quote_arg(bareWindowExe().wstring()), benchFolder());
-    HWND rokanWindow = e2e::wait_top_level(rokanProgram.pid(), {kMainWindowClass, std::nullopt});
-    HWND bareWindow = e2e::wait_top_level(bare.pid(), {kBareWindowClass, std::nullopt});
+    e2e::Process rokanProgram = e2e::Process::start(e2e::quoteArg(rokanExe().wstring()), benchFolder());
+    e2e::Process bare = e2e::Process::start(e2e::quoteArg(bareWindowExe().wstring()), benchFolder());
+    HWND rokanWindow = e2e::waitTopLevel(rokanProgram.pid(), {kMainWindowClass, std::nullopt});
+    HWND bareWindow = e2e::waitTopLevel(bare.pid(), {kBareWindowClass, std::nullopt});
     if (!rokanWindow || !bareWindow) throw std::runtime_error("a window did not appear");
-    rokanProgram.wait_input_idle();
-    bare.wait_input_idle();
+    rokanProgram.waitInputIdle();
+    bare.waitInputIdle();
     printResult("idle_rokan_startup_cpu", {cpuMs(rokanProgram.handle())});
 
     const CpuWatch rokanWatch("rokan", rokanProgram.handle(), "rokan.exe");
@@ -88,17 +88,17 @@ int measureIdleCpu(int seconds) {
     };
 
     // As the operator leaves it: in front, the caret blinking in the chat line.
-    if (!e2e::activate(rokanWindow) || !e2e::set_focus(e2e::child_by_id(rokanWindow, controlId(Control::sInput))))
+    if (!e2e::activate(rokanWindow) || !e2e::setFocus(e2e::childById(rokanWindow, controlId(Control::sInput))))
         throw std::runtime_error("Rokan's chat line cannot take the focus");
     idleFor("caret");
     // Still in front, the focus on a button: what is left without the caret.
-    if (!e2e::set_focus(e2e::child_by_id(rokanWindow, controlId(Control::B_Send))))
+    if (!e2e::setFocus(e2e::childById(rokanWindow, controlId(Control::B_Send))))
         throw std::runtime_error("Rokan's Send button cannot take the focus");
     idleFor("nocaret");
 
-    e2e::post_close(rokanWindow);
-    e2e::post_close(bareWindow);
-    if (!rokanProgram.wait_exit() || !bare.wait_exit()) throw std::runtime_error("a program did not exit");
+    e2e::postClose(rokanWindow);
+    e2e::postClose(bareWindow);
+    if (!rokanProgram.waitExit() || !bare.waitExit()) throw std::runtime_error("a program did not exit");
     letStandinLeave(standin);
     return 0;
 }

@@ -19,16 +19,16 @@ namespace {
 // process waited for, outside the timing.
 double timeToWindow(const std::filesystem::path& exe, const wchar_t* windowClass) {
     const double start = nowMs();
-    e2e::Process program = e2e::Process::start(e2e::quote_arg(exe.wstring()), benchFolder());
+    e2e::Process program = e2e::Process::start(e2e::quoteArg(exe.wstring()), benchFolder());
     HWND window = nullptr;
-    while (!(window = e2e::find_top_level(program.pid(), {windowClass, std::nullopt}))) {
+    while (!(window = e2e::findTopLevel(program.pid(), {windowClass, std::nullopt}))) {
         if (!program.running()) throw std::runtime_error(exe.filename().string() + " ended before showing its window");
         if (nowMs() - start > 30000) throw std::runtime_error(exe.filename().string() + " showed no window in 30 s");
         Sleep(1);
     }
     const double elapsed = nowMs() - start;
-    e2e::post_close(window);
-    if (!program.wait_exit()) throw std::runtime_error(exe.filename().string() + " did not exit after WM_CLOSE");
+    e2e::postClose(window);
+    if (!program.waitExit()) throw std::runtime_error(exe.filename().string() + " did not exit after WM_CLOSE");
     return elapsed;
 }
 

@@ -6,14 +6,14 @@
 // Every wait polls with a timeout (default 10 s, ROKAN_E2E_TIMEOUT_MS), so a
 // test states what it waits for instead of sleeping:
 //
-//   auto app = Process::start(quote_arg((exe_dir() / "rokan.exe").wstring()), work_dir);
-//   HWND main = wait_top_level(app.pid(), {L"SomeClass", std::nullopt});
-//   set_focus(child_by_id(main, kSomeEdit));
-//   type_text(main, L"hello");
-//   press_enter(main);
-//   HWND box = wait_dialog(app.pid());
-//   EXPECT_EQ(read_message_box(box).text, L"...");
-//   press_ok(box);
+//   auto app = Process::start(quoteArg((exeDir() / "rokan.exe").wstring()), workDir);
+//   HWND main = waitTopLevel(app.pid(), {L"SomeClass", std::nullopt});
+//   setFocus(childById(main, kSomeEdit));
+//   typeText(main, L"hello");
+//   pressEnter(main);
+//   HWND box = waitDialog(app.pid());
+//   EXPECT_EQ(readMessageBox(box).text, L"...");
+//   pressOk(box);
 
 #include "driver/input.h"
 #include "driver/message_box.h"

@@ -14,9 +14,9 @@ namespace rokan::e2e {
 inline constexpr wchar_t kDialogClass[] = L"#32770";
 
 // A visible dialog of the process (with this exact caption if given).
-HWND find_dialog(DWORD pid, const std::optional<std::wstring>& caption = std::nullopt);
-HWND wait_dialog(DWORD pid, const std::optional<std::wstring>& caption = std::nullopt,
-                 std::chrono::milliseconds timeout = default_timeout());
+HWND findDialog(DWORD pid, const std::optional<std::wstring>& caption = std::nullopt);
+HWND waitDialog(DWORD pid, const std::optional<std::wstring>& caption = std::nullopt,
+                std::chrono::milliseconds timeout = defaultTimeout());
 
 struct MessageBoxContent {
     std::wstring caption;
@@ -24,13 +24,13 @@ struct MessageBoxContent {
 };
 // The caption and the message of a message box. The message is the static
 // control with ID 0xFFFF, as Windows and Wine build it.
-MessageBoxContent read_message_box(HWND box);
+MessageBoxContent readMessageBox(HWND box);
 
 // Presses a button of the dialog (IDOK, IDCANCEL, IDYES...) by posting its
 // BN_CLICKED, so it works whatever the button's caption language.
-void press_dialog_button(HWND dialog, int id);
-inline void press_ok(HWND dialog) {
-    press_dialog_button(dialog, IDOK);
+void pressDialogButton(HWND dialog, int id);
+inline void pressOk(HWND dialog) {
+    pressDialogButton(dialog, IDOK);
 }
 
 }  // namespace rokan::e2e

@@ -11,7 +11,7 @@ namespace {
 // Every program a test starts is in this job, which the system closes when
 // the test exe ends however it ends, and so ends them too: a crashed test
 // must not leave programs behind to keep the Wine session alive.
-HANDLE test_job() {
+HANDLE testJob() {
     static HANDLE job = [] {
         HANDLE j = CreateJobObjectW(nullptr, nullptr);
         if (j) {
@@ -25,19 +25,19 @@ HANDLE test_job() {
 }
 }  // namespace
 
-Process Process::start(const std::wstring& command_line, const std::filesystem::path& working_dir) {
+Process Process::start(const std::wstring& commandLine, const std::filesystem::path& workingDir) {
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    std::wstring mutable_line = command_line;  // CreateProcessW may write into it
-    const std::wstring dir = working_dir.wstring();
+    std::wstring mutableLine = commandLine;  // CreateProcessW may write into it
+    const std::wstring dir = workingDir.wstring();
     // Suspended until it is in the job, so nothing it starts escapes the job.
-    if (!CreateProcessW(nullptr, mutable_line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+    if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                         dir.empty() ? nullptr : dir.c_str(), &si, &pi)) {
         throw std::runtime_error("CreateProcessW failed (" + std::to_string(GetLastError()) +
-                                 "): " + narrow(command_line));
+                                 "): " + narrow(commandLine));
     }
-    if (HANDLE job = test_job()) AssignProcessToJobObject(job, pi.hProcess);
+    if (HANDLE job = testJob()) AssignProcessToJobObject(job, pi.hProcess);
     ResumeThread(pi.hThread);
     CloseHandle(pi.hThread);
     Process p;
@@ -80,24 +80,24 @@ bool Process::running() const {
     return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
 }
 
-std::optional<DWORD> Process::wait_exit(std::chrono::milliseconds timeout) {
+std::optional<DWORD> Process::waitExit(std::chrono::milliseconds timeout) {
     if (WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return std::nullopt;
     DWORD code = 0;
     GetExitCodeProcess(process_, &code);
     return code;
 }
 
-bool Process::wait_input_idle(std::chrono::milliseconds timeout) {
+bool Process::waitInputIdle(std::chrono::milliseconds timeout) {
     return WaitForInputIdle(process_, static_cast<DWORD>(timeout.count())) == 0;
 }
 
-void Process::terminate(UINT exit_code) {
+void Process::terminate(UINT exitCode) {
     if (!running()) return;
-    TerminateProcess(process_, exit_code);
+    TerminateProcess(process_, exitCode);
     WaitForSingleObject(process_, 5000);
 }
 
-std::wstring quote_arg(const std::wstring& arg) {
+std::wstring quoteArg(const std::wstring& arg) {
     if (!arg.empty() && arg.find_first_of(L" \t\n\v\"") == std::wstring::npos) return arg;
     std::wstring out = L"\"";
     std::size_t backslashes = 0;

@@ -14,10 +14,10 @@ namespace rokan::e2e {
 
 class Process {
 public:
-    // command_line is the full line, program path first (quote it when it has
-    // spaces). An empty working_dir keeps the caller's. Throws
+    // commandLine is the full line, program path first (quote it when it has
+    // spaces). An empty workingDir keeps the caller's. Throws
     // std::runtime_error when CreateProcessW fails.
-    static Process start(const std::wstring& command_line, const std::filesystem::path& working_dir = {});
+    static Process start(const std::wstring& commandLine, const std::filesystem::path& workingDir = {});
 
     Process(Process&& other) noexcept;
     Process& operator=(Process&& other) noexcept;
@@ -27,15 +27,15 @@ public:
     ~Process();
 
     DWORD pid() const { return pid_; }
-    DWORD main_thread_id() const { return tid_; }
+    DWORD mainThreadId() const { return tid_; }
     HANDLE handle() const { return process_; }
 
     bool running() const;
     // The exit code, or nothing if still running after timeout.
-    std::optional<DWORD> wait_exit(std::chrono::milliseconds timeout = default_timeout());
+    std::optional<DWORD> waitExit(std::chrono::milliseconds timeout = defaultTimeout());
     // Waits until the program first waits for input (its window is up).
-    bool wait_input_idle(std::chrono::milliseconds timeout = default_timeout());
-    void terminate(UINT exit_code = 1);
+    bool waitInputIdle(std::chrono::milliseconds timeout = defaultTimeout());
+    void terminate(UINT exitCode = 1);
 
 private:
     Process() = default;
@@ -48,6 +48,6 @@ private:
 
 // "a b" -> "\"a b\"": one argument for a command line, with the
 // CommandLineToArgvW quoting rules.
-std::wstring quote_arg(const std::wstring& arg);
+std::wstring quoteArg(const std::wstring& arg);
 
 }  // namespace rokan::e2e

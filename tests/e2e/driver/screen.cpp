@@ -18,15 +18,15 @@ COLORREF pixel(int x, int y) {
     return c;
 }
 
-bool same_colour(COLORREF a, COLORREF b, int tolerance) {
+bool sameColour(COLORREF a, COLORREF b, int tolerance) {
     if (a == CLR_INVALID || b == CLR_INVALID) return false;
     return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
            std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
 }
 
-void save_screen_bmp(const RECT& r, const std::filesystem::path& file) {
+void saveScreenBmp(const RECT& r, const std::filesystem::path& file) {
     const int width = r.right - r.left, height = r.bottom - r.top;
-    if (width <= 0 || height <= 0) throw std::runtime_error("save_screen_bmp: empty rectangle");
+    if (width <= 0 || height <= 0) throw std::runtime_error("saveScreenBmp: empty rectangle");
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
@@ -47,7 +47,7 @@ void save_screen_bmp(const RECT& r, const std::filesystem::path& file) {
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    if (rows != height) throw std::runtime_error("save_screen_bmp: GetDIBits failed");
+    if (rows != height) throw std::runtime_error("saveScreenBmp: GetDIBits failed");
 
     BITMAPFILEHEADER header{};
     header.bfType = 0x4D42;  // "BM"
@@ -57,7 +57,7 @@ void save_screen_bmp(const RECT& r, const std::filesystem::path& file) {
     out.write(reinterpret_cast<const char*>(&header), sizeof header);
     out.write(reinterpret_cast<const char*>(&info), sizeof info);
     out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-    if (!out) throw std::runtime_error("save_screen_bmp: cannot write the file");
+    if (!out) throw std::runtime_error("saveScreenBmp: cannot write the file");
 }
 
 }  // namespace rokan::e2e

@@ -25,20 +25,20 @@ std::string narrow(std::wstring_view wide) {
     return out;
 }
 
-std::vector<std::uint8_t> read_file_bytes(const std::filesystem::path& path) {
+std::vector<std::uint8_t> readFileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot open " + narrow(path.wstring()));
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::string read_file_utf8(const std::filesystem::path& path) {
-    const auto bytes = read_file_bytes(path);
+std::string readFileUtf8(const std::filesystem::path& path) {
+    const auto bytes = readFileBytes(path);
     std::string text(bytes.begin(), bytes.end());
     if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
     return text;
 }
 
-std::filesystem::path exe_dir() {
+std::filesystem::path exeDir() {
     std::wstring buf(MAX_PATH, L'\0');
     for (;;) {
         const DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));

@@ -7,7 +7,7 @@
 
 namespace rokan::e2e {
 
-std::chrono::milliseconds default_timeout() {
+std::chrono::milliseconds defaultTimeout() {
     static const std::chrono::milliseconds value = [] {
         if (const char* s = std::getenv("ROKAN_E2E_TIMEOUT_MS")) {
             const long ms = std::strtol(s, nullptr, 10);
@@ -18,7 +18,7 @@ std::chrono::milliseconds default_timeout() {
     return value;
 }
 
-bool wait_until(const std::function<bool()>& pred, std::chrono::milliseconds timeout, std::chrono::milliseconds poll) {
+bool waitUntil(const std::function<bool()>& pred, std::chrono::milliseconds timeout, std::chrono::milliseconds poll) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
         if (pred()) return true;

@@ -12,7 +12,7 @@ struct ByPid {
     std::vector<HWND> found;
 };
 
-BOOL CALLBACK collect_by_pid(HWND hwnd, LPARAM lp) {
+BOOL CALLBACK collectByPid(HWND hwnd, LPARAM lp) {
     auto& c = *reinterpret_cast<ByPid*>(lp);
     DWORD owner = 0;
     GetWindowThreadProcessId(hwnd, &owner);
@@ -25,47 +25,47 @@ struct ById {
     HWND found;
 };
 
-BOOL CALLBACK find_by_id(HWND hwnd, LPARAM lp) {
+BOOL CALLBACK findById(HWND hwnd, LPARAM lp) {
     auto& c = *reinterpret_cast<ById*>(lp);
     if (GetDlgCtrlID(hwnd) != c.id) return TRUE;
     c.found = hwnd;
     return FALSE;
 }
 
-bool query_matches(HWND hwnd, const WindowQuery& q) {
-    if (q.visible_only && !IsWindowVisible(hwnd)) return false;
-    if (!q.class_name.empty() && class_name(hwnd) != q.class_name) return false;
+bool queryMatches(HWND hwnd, const WindowQuery& q) {
+    if (q.visibleOnly && !IsWindowVisible(hwnd)) return false;
+    if (!q.className.empty() && className(hwnd) != q.className) return false;
     if (q.caption && text(hwnd) != *q.caption) return false;
     return true;
 }
 }  // namespace
 
-std::vector<HWND> top_level_windows(DWORD pid) {
+std::vector<HWND> topLevelWindows(DWORD pid) {
     ByPid ctx{pid, {}};
-    EnumWindows(collect_by_pid, reinterpret_cast<LPARAM>(&ctx));
+    EnumWindows(collectByPid, reinterpret_cast<LPARAM>(&ctx));
     return ctx.found;
 }
 
-HWND find_top_level(DWORD pid, const WindowQuery& query) {
-    for (HWND hwnd : top_level_windows(pid))
-        if (query_matches(hwnd, query)) return hwnd;
+HWND findTopLevel(DWORD pid, const WindowQuery& query) {
+    for (HWND hwnd : topLevelWindows(pid))
+        if (queryMatches(hwnd, query)) return hwnd;
     return nullptr;
 }
 
-HWND wait_top_level(DWORD pid, const WindowQuery& query, std::chrono::milliseconds timeout) {
+HWND waitTopLevel(DWORD pid, const WindowQuery& query, std::chrono::milliseconds timeout) {
     HWND found = nullptr;
-    wait_until([&] { return (found = find_top_level(pid, query)) != nullptr; }, timeout);
+    waitUntil([&] { return (found = findTopLevel(pid, query)) != nullptr; }, timeout);
     return found;
 }
 
-bool wait_gone(HWND hwnd, std::chrono::milliseconds timeout) {
-    return wait_until([&] { return !IsWindow(hwnd) || !IsWindowVisible(hwnd); }, timeout);
+bool waitGone(HWND hwnd, std::chrono::milliseconds timeout) {
+    return waitUntil([&] { return !IsWindow(hwnd) || !IsWindowVisible(hwnd); }, timeout);
 }
 
-HWND child_by_id(HWND parent, int id) {
+HWND childById(HWND parent, int id) {
     if (HWND direct = GetDlgItem(parent, id)) return direct;
     ById ctx{id, nullptr};
-    EnumChildWindows(parent, find_by_id, reinterpret_cast<LPARAM>(&ctx));  // all descendants
+    EnumChildWindows(parent, findById, reinterpret_cast<LPARAM>(&ctx));  // all descendants
     return ctx.found;
 }
 
@@ -75,7 +75,7 @@ std::vector<HWND> children(HWND parent) {
     return out;
 }
 
-std::wstring class_name(HWND hwnd) {
+std::wstring className(HWND hwnd) {
     wchar_t buf[256];
     const int n = GetClassNameW(hwnd, buf, 256);
     return std::wstring(buf, n > 0 ? static_cast<std::size_t>(n) : 0);
@@ -94,7 +94,7 @@ std::wstring text(HWND hwnd) {
     return buf;
 }
 
-int control_id(HWND hwnd) {
+int controlId(HWND hwnd) {
     return GetDlgCtrlID(hwnd);
 }
 bool visible(HWND hwnd) {
@@ -106,28 +106,28 @@ bool enabled(HWND hwnd) {
 LONG_PTR style(HWND hwnd) {
     return GetWindowLongPtrW(hwnd, GWL_STYLE);
 }
-LONG_PTR ex_style(HWND hwnd) {
+LONG_PTR exStyle(HWND hwnd) {
     return GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
 }
-bool read_only(HWND edit) {
+bool readOnly(HWND edit) {
     return (style(edit) & ES_READONLY) != 0;
 }
 
-RECT window_rect(HWND hwnd) {
+RECT windowRect(HWND hwnd) {
     RECT r{};
     GetWindowRect(hwnd, &r);
     return r;
 }
 
-RECT client_rect_screen(HWND hwnd) {
+RECT clientRectScreen(HWND hwnd) {
     RECT r{};
     GetClientRect(hwnd, &r);
     MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
 
-RECT rect_in_parent_client(HWND hwnd, HWND parent) {
-    RECT r = window_rect(hwnd);
+RECT rectInParentClient(HWND hwnd, HWND parent) {
+    RECT r = windowRect(hwnd);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
@@ -136,30 +136,30 @@ POINT center(const RECT& r) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-DWORD thread_of(HWND hwnd) {
+DWORD threadOf(HWND hwnd) {
     return GetWindowThreadProcessId(hwnd, nullptr);
 }
 
 namespace {
-GUITHREADINFO gui_info(HWND hwnd) {
+GUITHREADINFO guiInfo(HWND hwnd) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    GetGUIThreadInfo(thread_of(hwnd), &info);
+    GetGUIThreadInfo(threadOf(hwnd), &info);
     return info;
 }
 }  // namespace
 
-HWND focused_window(HWND any_window_of_thread) {
-    return gui_info(any_window_of_thread).hwndFocus;
+HWND focusedWindow(HWND anyWindowOfThread) {
+    return guiInfo(anyWindowOfThread).hwndFocus;
 }
-HWND active_window(HWND any_window_of_thread) {
-    return gui_info(any_window_of_thread).hwndActive;
+HWND activeWindow(HWND anyWindowOfThread) {
+    return guiInfo(anyWindowOfThread).hwndActive;
 }
-HWND foreground_window() {
+HWND foregroundWindow() {
     return GetForegroundWindow();
 }
 
-std::pair<DWORD, DWORD> edit_selection(HWND edit) {
+std::pair<DWORD, DWORD> editSelection(HWND edit) {
     // The packed return value, not the pointer arguments: pointers into this
     // process mean nothing to the edit's process unless the system marshals
     // them, which Windows does not promise for this message.

@@ -14,27 +14,27 @@ protected:
         startRokan();
         ASSERT_NE(waitMainWindow(), nullptr);
     }
-    HWND waitAbout() { return wait_dialog(rokan->pid(), std::wstring(L"Rokan Version Info.")); }
+    HWND waitAbout() { return waitDialog(rokan->pid(), std::wstring(L"Rokan Version Info.")); }
     HWND openByMenu() {
-        post_command(main, kMenuAboutId, 0);
+        postCommand(main, kMenuAboutId, 0);
         return waitAbout();
     }
     std::vector<std::wstring> labels(HWND about) {
         std::vector<std::wstring> texts;
         for (HWND child : children(about))
-            if (class_name(child) == L"Static") texts.push_back(text(child));
+            if (className(child) == L"Static") texts.push_back(text(child));
         return texts;
     }
     // Main Left + 300 and Top + 50 twips, in pixels at 96 DPI.
     void expectBesideMain(HWND about) {
-        const RECT mainRect = window_rect(main), aboutRect = window_rect(about);
+        const RECT mainRect = windowRect(main), aboutRect = windowRect(about);
         EXPECT_EQ(aboutRect.left, (mainRect.left * 15 + 300 + 7) / 15);
         EXPECT_EQ(aboutRect.top, (mainRect.top * 15 + 50 + 7) / 15);
     }
 };
 
 TEST_F(About, AltAOpensItBesideTheMainWindowWithItsTexts) {
-    press_alt(main, L'a');
+    pressAlt(main, L'a');
     HWND about = waitAbout();
     ASSERT_NE(about, nullptr);
 
@@ -44,7 +44,7 @@ TEST_F(About, AltAOpensItBesideTheMainWindowWithItsTexts) {
                                         std::wstring(L"HELP File is [ Readme.txt ]"),
                                         std::wstring(L"Message:  Enjoy EchoLink Life!!"), std::wstring(kCopyright)})
         EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << narrow(expected);
-    EXPECT_EQ(focused_window(about), child_by_id(about, IDOK));
+    EXPECT_EQ(focusedWindow(about), childById(about, IDOK));
     EXPECT_FALSE(enabled(main));
     EXPECT_FALSE(style(about) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
     RECT client{};
@@ -55,9 +55,9 @@ TEST_F(About, AltAOpensItBesideTheMainWindowWithItsTexts) {
 
 TEST_F(About, EnterEscAndOkCloseItAndItOpensAgainWhereTheMainWindowIsNow) {
     const std::function<void(HWND)> closers[] = {
-        [](HWND about) { press_enter(about); },
-        [](HWND about) { press_escape(about); },
-        [](HWND about) { click(child_by_id(about, IDOK)); },
+        [](HWND about) { pressEnter(about); },
+        [](HWND about) { pressEscape(about); },
+        [](HWND about) { click(childById(about, IDOK)); },
     };
     int x = 40;
     for (const auto& close : closers) {
@@ -68,22 +68,22 @@ TEST_F(About, EnterEscAndOkCloseItAndItOpensAgainWhereTheMainWindowIsNow) {
 
         close(about);
 
-        EXPECT_TRUE(wait_gone(about));
-        EXPECT_TRUE(wait_until([&] { return enabled(main); }));
+        EXPECT_TRUE(waitGone(about));
+        EXPECT_TRUE(waitUntil([&] { return enabled(main); }));
         x += 60;
     }
 }
 
 TEST_F(About, TheTimerRunsOnWhileItIsOpen) {
-    SetWindowPos(main, nullptr, 0, 0, window_rect(main).right - window_rect(main).left, 400, SWP_NOMOVE | SWP_NOZORDER);
-    set_text(control(Control::sCall), L"N0CALL");
+    SetWindowPos(main, nullptr, 0, 0, windowRect(main).right - windowRect(main).left, 400, SWP_NOMOVE | SWP_NOZORDER);
+    setText(control(Control::sCall), L"N0CALL");
     click(control(Control::btnAutoMute));
     ASSERT_TRUE(waitChatLines(1));
     ASSERT_NE(openByMenu(), nullptr);
 
-    post_timer(main, kTimer1Id);
+    postTimer(main, kTimer1Id);
 
-    EXPECT_TRUE(wait_until([&] { return text(control(Control::gMin)) == L"9"; }));
+    EXPECT_TRUE(waitUntil([&] { return text(control(Control::gMin)) == L"9"; }));
 }
 
 TEST_F(About, EchoLinkClosingWhileItIsOpenStillEndsRokanCleanly) {
@@ -91,7 +91,7 @@ TEST_F(About, EchoLinkClosingWhileItIsOpenStillEndsRokanCleanly) {
 
     standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
 
-    EXPECT_EQ(rokan->wait_exit(), std::optional<DWORD>(0));
+    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
     EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2550\r\n");
 }
 

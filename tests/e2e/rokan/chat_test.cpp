@@ -18,15 +18,15 @@ protected:
 
 TEST_F(Chat, EachTemplateButtonPreparesItsCommandWithoutSendingIt) {
     for (const CommandTemplate& entry : kCommandTemplates) {
-        set_text(line(), L"abc");
-        set_focus(control(Control::B_Send));
+        setText(line(), L"abc");
+        setFocus(control(Control::B_Send));
 
         click(control(entry.button));
 
         const std::wstring expected = entry.text;
-        EXPECT_TRUE(wait_until([&] { return text(line()) == expected; })) << text(control(entry.button));
-        EXPECT_EQ(edit_selection(line()), std::make_pair(DWORD(expected.size()), DWORD(expected.size())));
-        EXPECT_EQ(focused_window(main), line());
+        EXPECT_TRUE(waitUntil([&] { return text(line()) == expected; })) << text(control(entry.button));
+        EXPECT_EQ(editSelection(line()), std::make_pair(DWORD(expected.size()), DWORD(expected.size())));
+        EXPECT_EQ(focusedWindow(main), line());
     }
     EXPECT_TRUE(chatLog().empty());
 }
@@ -36,24 +36,24 @@ TEST_F(Chat, EnterAndSendDeliverExactlyTheTypedLine) {
                                   std::wstring(10000, L'x')};
     std::size_t sent = 0;
     for (const std::wstring& typed : lines) {
-        set_text(line(), typed);
+        setText(line(), typed);
         if (sent % 2 == 0) {
-            set_focus(line());
-            press_enter(main);
+            setFocus(line());
+            pressEnter(main);
         } else {
             click(control(Control::B_Send));
         }
         ASSERT_TRUE(waitChatLines(++sent));
         EXPECT_EQ(chatLog().back(), typed);
-        EXPECT_TRUE(wait_until([&] { return text(line()).empty(); }));
+        EXPECT_TRUE(waitUntil([&] { return text(line()).empty(); }));
     }
-    EXPECT_EQ(find_dialog(rokan->pid()), nullptr);
+    EXPECT_EQ(findDialog(rokan->pid()), nullptr);
 }
 
 TEST_F(Chat, TypedKeysReachTheLineAndEnterIsSwallowed) {
-    set_focus(line());
-    type_text(main, L".mute JA1");
-    press_enter(main);
+    setFocus(line());
+    typeText(main, L".mute JA1");
+    pressEnter(main);
 
     ASSERT_TRUE(waitChatLines(1));
     EXPECT_EQ(chatLog(), std::vector<std::wstring>{L".mute JA1"});
@@ -62,9 +62,9 @@ TEST_F(Chat, TypedKeysReachTheLineAndEnterIsSwallowed) {
 
 TEST_F(Chat, AFailingEchoLinkKeepsTheLineForAnotherTry) {
     standinCommand(STANDIN_CMD_FAIL_ON);
-    set_text(line(), L".users ");
-    set_focus(line());
-    press_enter(main);
+    setText(line(), L".users ");
+    setFocus(line());
+    pressEnter(main);
 
     const MessageBoxContent box = answerMessageBox(*rokan);
     EXPECT_EQ(box.text, L"SendChatMsg Error");

@@ -19,14 +19,14 @@ protected:
     }
     // As the operator's drag would end: the outer size in pixels.
     void dragTo(int width, int height) {
-        const RECT outer = window_rect(main);
+        const RECT outer = windowRect(main);
         SetWindowPos(main, nullptr, 0, 0, width > 0 ? width : outer.right - outer.left, height,
                      SWP_NOMOVE | SWP_NOZORDER);
     }
     bool panelShown() { return visible(control(Control::sCall)) && visible(control(Control::gMin)); }
     void closeAndWait() {
-        post_close(main);
-        ASSERT_EQ(rokan->wait_exit(), std::optional<DWORD>(0));
+        postClose(main);
+        ASSERT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
     }
 };
 
@@ -47,8 +47,8 @@ TEST_F(Geometry, TheDefaultLineGivesTheCompactWindow) {
     EXPECT_EQ(clientSize().cy, 88);  // 1320 twips: rows 1 to 4
     EXPECT_EQ(clientSize().cx, 294);
     EXPECT_FALSE(panelShown());
-    EXPECT_EQ(window_rect(main).left, 11);
-    EXPECT_EQ(window_rect(main).top, 3);
+    EXPECT_EQ(windowRect(main).left, 11);
+    EXPECT_EQ(windowRect(main).top, 3);
     EXPECT_EQ(iniFile(), kDefaultLine);
 }
 
@@ -56,8 +56,8 @@ TEST_F(Geometry, AStoredRectangleReopensThereAndIsSavedAgain) {
     writeIni("position= 1230, 780, 4530, 2565\r\n");
     ASSERT_NE(startAndWait(), nullptr);
 
-    EXPECT_EQ(window_rect(main).left, 82);
-    EXPECT_EQ(window_rect(main).top, 52);
+    EXPECT_EQ(windowRect(main).left, 82);
+    EXPECT_EQ(windowRect(main).top, 52);
     EXPECT_EQ(clientSize().cy, 117);
     EXPECT_TRUE(panelShown());
     EXPECT_TRUE(visible(control(Control::btnAutoMute)));
@@ -71,8 +71,8 @@ TEST_F(Geometry, AWindowStoredOffEveryMonitorComesBack) {
     writeIni("position= 50000, 780, 4530, 2130\r\n");
     ASSERT_NE(startAndWait(), nullptr);
 
-    EXPECT_EQ(window_rect(main).left, 11);
-    EXPECT_EQ(window_rect(main).top, 3);
+    EXPECT_EQ(windowRect(main).left, 11);
+    EXPECT_EQ(windowRect(main).top, 3);
 }
 
 TEST_F(Geometry, DraggingKeepsTheWidthAndTheBandAndShowsThePanelWhenTall) {
@@ -80,11 +80,11 @@ TEST_F(Geometry, DraggingKeepsTheWidthAndTheBandAndShowsThePanelWhenTall) {
     ASSERT_NE(startAndWait(), nullptr);
 
     dragTo(0, 600);
-    EXPECT_TRUE(wait_until([&] { return panelShown(); }));
+    EXPECT_TRUE(waitUntil([&] { return panelShown(); }));
     EXPECT_EQ(clientSize().cy, 117);
 
     dragTo(0, 20);
-    EXPECT_TRUE(wait_until([&] { return !panelShown(); }));
+    EXPECT_TRUE(waitUntil([&] { return !panelShown(); }));
     EXPECT_EQ(clientSize().cy, 88);
 
     dragTo(500, 0);
@@ -96,11 +96,11 @@ TEST_F(Geometry, MinimizingAndRestoringKeepThePanel) {
     ASSERT_NE(startAndWait(), nullptr);
 
     ShowWindow(main, SW_MINIMIZE);
-    ASSERT_TRUE(wait_until([&] { return IsIconic(main) != FALSE; }));
+    ASSERT_TRUE(waitUntil([&] { return IsIconic(main) != FALSE; }));
     ShowWindow(main, SW_RESTORE);
-    ASSERT_TRUE(wait_until([&] { return IsIconic(main) == FALSE; }));
+    ASSERT_TRUE(waitUntil([&] { return IsIconic(main) == FALSE; }));
 
-    EXPECT_TRUE(wait_until([&] { return panelShown(); }));
+    EXPECT_TRUE(waitUntil([&] { return panelShown(); }));
     EXPECT_EQ(clientSize().cy, 117);
 }
 
@@ -114,9 +114,9 @@ TEST_F(Geometry, AFolderThatCannotBeWrittenGivesTheMessagesAndRokanStillWorks) {
     ASSERT_NE(waitMainWindow(), nullptr);
     EXPECT_EQ(text(main), L"Rokan Ver.0.1.1 ");
 
-    post_close(main);
+    postClose(main);
     EXPECT_EQ(answerMessageBox(*rokan).text, L"Module1.iniWrite Error");
-    EXPECT_EQ(rokan->wait_exit(), std::optional<DWORD>(0));
+    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
     EXPECT_EQ(iniFile(), "<missing>");
 }
 

@@ -7,7 +7,7 @@
 namespace rokan::e2e {
 
 std::filesystem::path standinExe() {
-    return exe_dir() / "echolink_standin.exe";
+    return exeDir() / "echolink_standin.exe";
 }
 
 namespace {
@@ -47,7 +47,7 @@ void endStandins() {
             WaitForSingleObject(process, 5000);
             CloseHandle(process);
         }
-        wait_gone(window);
+        waitGone(window);
     }
 }
 
@@ -62,7 +62,7 @@ void RokanTest::SetUp() {
     if (leftLocked) setFolderWritable(true);  // by a run that was stopped half-way
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
-    std::filesystem::copy_file(exe_dir() / "rokan.exe", folder / "rokan.exe");
+    std::filesystem::copy_file(exeDir() / "rokan.exe", folder / "rokan.exe");
     endStandins();
     std::filesystem::remove(chatLogPath());
     registerStandin(true);
@@ -78,30 +78,30 @@ void RokanTest::TearDown() {
 }
 
 Process& RokanTest::startRokan() {
-    rokan.emplace(Process::start(quote_arg((folder / "rokan.exe").wstring()), folder));
+    rokan.emplace(Process::start(quoteArg((folder / "rokan.exe").wstring()), folder));
     return *rokan;
 }
 
 HWND RokanTest::waitMainWindow() {
-    main = wait_top_level(rokan->pid(), {kMainWindowClass, std::nullopt});
+    main = waitTopLevel(rokan->pid(), {kMainWindowClass, std::nullopt});
     return main;
 }
 
 void RokanTest::registerStandin(bool registered) {
     Process registration =
-        Process::start(quote_arg(standinExe().wstring()) + (registered ? L" /RegServer" : L" /UnregServer"));
-    ASSERT_EQ(registration.wait_exit(), std::optional<DWORD>(0));
+        Process::start(quoteArg(standinExe().wstring()) + (registered ? L" /RegServer" : L" /UnregServer"));
+    ASSERT_EQ(registration.waitExit(), std::optional<DWORD>(0));
 }
 
 Process RokanTest::startStandin(const std::wstring& flags) {
-    Process standin = Process::start(quote_arg(standinExe().wstring()) + L" " + flags);
-    EXPECT_NE(wait_top_level(standin.pid(), {L"", STANDIN_WINDOW_TITLE}), nullptr);
+    Process standin = Process::start(quoteArg(standinExe().wstring()) + L" " + flags);
+    EXPECT_NE(waitTopLevel(standin.pid(), {L"", STANDIN_WINDOW_TITLE}), nullptr);
     return standin;
 }
 
 HWND RokanTest::standinWindow() {
     HWND window = nullptr;
-    wait_until([&] { return (window = FindWindowW(nullptr, STANDIN_WINDOW_TITLE)) != nullptr; });
+    waitUntil([&] { return (window = FindWindowW(nullptr, STANDIN_WINDOW_TITLE)) != nullptr; });
     return window;
 }
 
@@ -115,7 +115,7 @@ std::vector<std::wstring> RokanTest::chatLog() const {
     std::vector<std::wstring> lines;
     std::error_code ec;
     if (!std::filesystem::exists(chatLogPath(), ec)) return lines;
-    const std::wstring text = widen(read_file_utf8(chatLogPath()));
+    const std::wstring text = widen(readFileUtf8(chatLogPath()));
     std::size_t start = 0;
     for (std::size_t end; (end = text.find(L'\n', start)) != std::wstring::npos; start = end + 1)
         lines.push_back(unescaped(text.substr(start, end - start)));
@@ -123,15 +123,15 @@ std::vector<std::wstring> RokanTest::chatLog() const {
 }
 
 bool RokanTest::waitChatLines(std::size_t count) {
-    return wait_until([&] { return chatLog().size() >= count; });
+    return waitUntil([&] { return chatLog().size() >= count; });
 }
 
 MessageBoxContent RokanTest::answerMessageBox(const Process& process) {
-    HWND box = wait_dialog(process.pid());
+    HWND box = waitDialog(process.pid());
     if (!box) return {};
-    MessageBoxContent content = read_message_box(box);
-    press_ok(box);
-    wait_gone(box);
+    MessageBoxContent content = readMessageBox(box);
+    pressOk(box);
+    waitGone(box);
     return content;
 }
 
@@ -148,7 +148,7 @@ bool RokanTest::setFolderWritable(bool writable) {
     HeapFree(GetProcessHeap(), 0, name);
     // Wine hands a Linux program over without waiting for it: wait for its effect.
     Process::start(command);
-    const bool reached = wait_until([&] { return canCreateFiles(folder) == writable; });
+    const bool reached = waitUntil([&] { return canCreateFiles(folder) == writable; });
     folderLocked = !canCreateFiles(folder);
     return reached;
 }

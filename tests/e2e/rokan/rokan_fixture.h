@@ -25,7 +25,7 @@ protected:
     Process& startRokan();
     // Waits for Rokan's visible main window.
     HWND waitMainWindow();
-    HWND control(Control id) const { return child_by_id(main, controlId(id)); }
+    HWND control(Control id) const { return childById(main, controlId(id)); }
 
     // The stand-in, started by hand (with flags) or as COM started it.
     Process startStandin(const std::wstring& flags);

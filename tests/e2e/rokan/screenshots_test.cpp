@@ -17,13 +17,13 @@ protected:
         ASSERT_NE(waitMainWindow(), nullptr);
         SetForegroundWindow(main);
     }
-    static std::filesystem::path outputFolder() { return exe_dir() / "screenshots"; }
+    static std::filesystem::path outputFolder() { return exeDir() / "screenshots"; }
 
     // The windows given, with a margin of desktop around them.
     void save(const std::string& name, std::initializer_list<HWND> windows) {
-        RECT area = window_rect(*windows.begin());
+        RECT area = windowRect(*windows.begin());
         for (HWND window : windows) {
-            RECT r = window_rect(window);
+            RECT r = windowRect(window);
             UnionRect(&area, &area, &r);
         }
         InflateRect(&area, 8, 8);
@@ -31,50 +31,50 @@ protected:
         area.top = std::max(area.top, 0L);
         Sleep(300);  // the last paint of a just-shown window
         const auto file = outputFolder() / (name + ".bmp");
-        save_screen_bmp(area, file);
+        saveScreenBmp(area, file);
         EXPECT_GT(std::filesystem::file_size(file), 1000u);
     }
     void makeFull() {
-        SetWindowPos(main, nullptr, 0, 0, window_rect(main).right - window_rect(main).left, 400,
+        SetWindowPos(main, nullptr, 0, 0, windowRect(main).right - windowRect(main).left, 400,
                      SWP_NOMOVE | SWP_NOZORDER);
-        ASSERT_TRUE(wait_until([&] { return visible(control(Control::sCall)); }));
+        ASSERT_TRUE(waitUntil([&] { return visible(control(Control::sCall)); }));
     }
 };
 
 TEST_F(Screenshots, CompactWindow) {
-    set_text(control(Control::sInput), L".mute ");
+    setText(control(Control::sInput), L".mute ");
     EXPECT_FALSE(visible(control(Control::sCall)));
     save("compact", {main});
 }
 
 TEST_F(Screenshots, FullWindowWhileMuting) {
     makeFull();
-    set_text(control(Control::sCall), L"N0CALL");
+    setText(control(Control::sCall), L"N0CALL");
     click(control(Control::btnAutoMute));
     ASSERT_TRUE(waitChatLines(1));
-    for (int i = 0; i < 3; ++i) post_timer(main, kTimer1Id);
-    ASSERT_TRUE(wait_until([&] { return text(control(Control::gMin)) == L"7"; }));
+    for (int i = 0; i < 3; ++i) postTimer(main, kTimer1Id);
+    ASSERT_TRUE(waitUntil([&] { return text(control(Control::gMin)) == L"7"; }));
     ASSERT_TRUE(visible(control(Control::btnMuteOff)));
     save("full-muting", {main});
 }
 
 TEST_F(Screenshots, AboutBox) {
-    post_command(main, kMenuAboutId, 0);
-    HWND about = wait_dialog(rokan->pid(), std::wstring(L"Rokan Version Info."));
+    postCommand(main, kMenuAboutId, 0);
+    HWND about = waitDialog(rokan->pid(), std::wstring(L"Rokan Version Info."));
     ASSERT_NE(about, nullptr);
     save("about", {main, about});
-    press_escape(about);
+    pressEscape(about);
 }
 
 TEST_F(Screenshots, MessageBox) {
     standinCommand(STANDIN_CMD_FAIL_ON);
-    set_text(control(Control::sInput), L".stat");
+    setText(control(Control::sInput), L".stat");
     click(control(Control::B_Send));
-    HWND box = wait_dialog(rokan->pid(), std::wstring(L"Rokan"));
+    HWND box = waitDialog(rokan->pid(), std::wstring(L"Rokan"));
     ASSERT_NE(box, nullptr);
-    ASSERT_EQ(read_message_box(box).text, L"SendChatMsg Error");
+    ASSERT_EQ(readMessageBox(box).text, L"SendChatMsg Error");
     save("message-box", {main, box});
-    press_ok(box);
+    pressOk(box);
 }
 
 }  // namespace

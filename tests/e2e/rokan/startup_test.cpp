@@ -13,11 +13,11 @@ TEST_F(Startup, ShowsTheVersionCaptionWithFocusInTheChatLine) {
     ASSERT_NE(waitMainWindow(), nullptr);
 
     EXPECT_EQ(text(main), L"Rokan Ver.0.1.1 ");
-    EXPECT_TRUE(wait_until([&] { return focused_window(main) == control(Control::sInput); }));
+    EXPECT_TRUE(waitUntil([&] { return focusedWindow(main) == control(Control::sInput); }));
     EXPECT_FALSE(style(main) & WS_MAXIMIZEBOX);
     EXPECT_TRUE(style(main) & WS_MINIMIZEBOX);
     EXPECT_TRUE(style(main) & WS_THICKFRAME);
-    EXPECT_EQ(find_dialog(rokan->pid()), nullptr);
+    EXPECT_EQ(findDialog(rokan->pid()), nullptr);
 }
 
 TEST_F(Startup, EveryControlStandsWhereDesignedAt96Dpi) {
@@ -25,7 +25,7 @@ TEST_F(Startup, EveryControlStandsWhereDesignedAt96Dpi) {
     ASSERT_NE(waitMainWindow(), nullptr);
 
     for (const ControlLayout& layout : kMainControls) {
-        const RECT rect = rect_in_parent_client(control(layout.id), main);
+        const RECT rect = rectInParentClient(control(layout.id), main);
         EXPECT_EQ(rect.left * 15, layout.left) << static_cast<int>(layout.id);
         EXPECT_EQ(rect.top * 15, layout.top) << static_cast<int>(layout.id);
         EXPECT_EQ((rect.right - rect.left) * 15, layout.width) << static_cast<int>(layout.id);
@@ -44,17 +44,17 @@ TEST_F(Startup, TabWalksTheControlsInTheirOrder) {
     startRokan();
     ASSERT_NE(waitMainWindow(), nullptr);
     // Tall enough for the panel, whose controls take part too.
-    SetWindowPos(main, nullptr, 0, 0, window_rect(main).right - window_rect(main).left, 400, SWP_NOMOVE | SWP_NOZORDER);
-    ASSERT_TRUE(wait_until([&] { return visible(control(Control::sCall)); }));
-    set_focus(control(Control::sInput));
+    SetWindowPos(main, nullptr, 0, 0, windowRect(main).right - windowRect(main).left, 400, SWP_NOMOVE | SWP_NOZORDER);
+    ASSERT_TRUE(waitUntil([&] { return visible(control(Control::sCall)); }));
+    setFocus(control(Control::sInput));
 
     const Control order[] = {Control::B_Send,    Control::btnConnect, Control::btnDisconnect, Control::btmMute,
                              Control::btnAdmins, Control::btnUsers,   Control::btnStatus,     Control::btnSysop,
                              Control::btnUnMute, Control::btmLurkd,   Control::sCall,         Control::btnAutoMute,
                              Control::gMin,      Control::sInput};
     for (Control next : order) {
-        press_tab(main);
-        EXPECT_TRUE(wait_until([&] { return focused_window(main) == control(next); }))
+        pressTab(main);
+        EXPECT_TRUE(waitUntil([&] { return focusedWindow(main) == control(next); }))
             << "expected focus on control " << static_cast<int>(next);
     }
 }
@@ -68,7 +68,7 @@ TEST_F(Startup, NotRegisteredSaysSoAndEndsLeavingTheSettingsAlone) {
 
     EXPECT_EQ(box.text, L"EchoLink not Installed!");
     EXPECT_EQ(box.caption, L"Rokan");
-    EXPECT_EQ(rokan->wait_exit(), std::optional<DWORD>(0));
+    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
     EXPECT_EQ(iniFile(), "position= 1230, 780, 4530, 2430\r\n");
 }
 
@@ -85,13 +85,13 @@ TEST_F(Startup, CreationWithoutObjectWarnsAndKeepsTheWindowWithItsFirstCaption) 
     EXPECT_EQ(text(main), L"Rokan");
 
     // Every send fails with its own message; nothing else breaks.
-    set_text(control(Control::sInput), L".stat");
+    setText(control(Control::sInput), L".stat");
     click(control(Control::B_Send));
     EXPECT_EQ(answerMessageBox(*rokan).text, L"SendChatMsg Error");
     EXPECT_EQ(text(control(Control::sInput)), L".stat");
 
-    post_close(main);
-    EXPECT_EQ(rokan->wait_exit(), std::optional<DWORD>(0));
+    postClose(main);
+    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
     EXPECT_EQ(iniFile(), "position= 1230, 780, 4530, 2430\r\n");
 }
 
@@ -99,42 +99,42 @@ TEST_F(Startup, ASecondCopyWarnsAndEndsWhileTheFirstRunsOn) {
     startRokan();
     ASSERT_NE(waitMainWindow(), nullptr);
 
-    Process second = Process::start(quote_arg((folder / "rokan.exe").wstring()), folder);
+    Process second = Process::start(quoteArg((folder / "rokan.exe").wstring()), folder);
     const MessageBoxContent box = answerMessageBox(second);
 
     EXPECT_EQ(box.text, L"already Running EchoLink Program");
     EXPECT_EQ(box.caption, L"Rokan");
-    EXPECT_EQ(second.wait_exit(), std::optional<DWORD>(0));
+    EXPECT_EQ(second.waitExit(), std::optional<DWORD>(0));
     EXPECT_TRUE(rokan->running());
     EXPECT_EQ(text(main), L"Rokan Ver.0.1.1 ");
 
     // The first copy's rectangle is the one kept.
     SetWindowPos(main, nullptr, 100, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    post_close(main);
-    EXPECT_EQ(rokan->wait_exit(), std::optional<DWORD>(0));
+    postClose(main);
+    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
     EXPECT_EQ(iniFile(), "position= 1500, 900, 4530, 2550\r\n");
 }
 
 TEST_F(Startup, TwoCopiesStartedTogetherAlwaysLeaveExactlyOneWindow) {
-    const std::wstring command = quote_arg((folder / "rokan.exe").wstring());
+    const std::wstring command = quoteArg((folder / "rokan.exe").wstring());
     for (int round = 0; round < 20; ++round) {
         Process first = Process::start(command, folder);
         Process second = Process::start(command, folder);
 
         // One of them warns and ends; the other shows its main window.
         HWND box = nullptr;
-        ASSERT_TRUE(wait_until([&] { return (box = find_dialog(first.pid())) || (box = find_dialog(second.pid())); }))
+        ASSERT_TRUE(waitUntil([&] { return (box = findDialog(first.pid())) || (box = findDialog(second.pid())); }))
             << "round " << round;
-        EXPECT_EQ(read_message_box(box).text, L"already Running EchoLink Program");
-        press_ok(box);
-        ASSERT_TRUE(wait_until([&] { return !first.running() || !second.running(); })) << "round " << round;
+        EXPECT_EQ(readMessageBox(box).text, L"already Running EchoLink Program");
+        pressOk(box);
+        ASSERT_TRUE(waitUntil([&] { return !first.running() || !second.running(); })) << "round " << round;
         Process& survivor = first.running() ? first : second;
-        HWND window = wait_top_level(survivor.pid(), {kMainWindowClass, std::nullopt});
+        HWND window = waitTopLevel(survivor.pid(), {kMainWindowClass, std::nullopt});
         ASSERT_NE(window, nullptr) << "round " << round;
-        EXPECT_EQ(find_dialog(survivor.pid()), nullptr) << "round " << round;
+        EXPECT_EQ(findDialog(survivor.pid()), nullptr) << "round " << round;
 
-        post_close(window);
-        ASSERT_EQ(survivor.wait_exit(), std::optional<DWORD>(0)) << "round " << round;
+        postClose(window);
+        ASSERT_EQ(survivor.waitExit(), std::optional<DWORD>(0)) << "round " << round;
     }
 }
 
@@ -143,11 +143,11 @@ TEST_F(Startup, EchoLinkClosingWhileAMessageIsOpenStillEndsRokanCleanly) {
     ASSERT_NE(waitMainWindow(), nullptr);
     standinCommand(STANDIN_CMD_FAIL_ON);
     click(control(Control::B_Send));
-    ASSERT_NE(wait_dialog(rokan->pid()), nullptr);
+    ASSERT_NE(waitDialog(rokan->pid()), nullptr);
 
     standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
 
-    EXPECT_EQ(rokan->wait_exit(), std::optional<DWORD>(0));
+    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
     EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2550\r\n");
 }
 
@@ -155,9 +155,9 @@ TEST_F(Startup, ClosingTheWindowEndsRokanAndSavesItsRectangle) {
     startRokan();
     ASSERT_NE(waitMainWindow(), nullptr);
 
-    post_close(main);
+    postClose(main);
 
-    EXPECT_EQ(rokan->wait_exit(), std::optional<DWORD>(0));
+    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
     EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2550\r\n");
 }
 
@@ -166,10 +166,10 @@ TEST_F(Startup, EchoLinkClosingEndsRokanAndTheOtherEventsDoNot) {
     ASSERT_NE(waitMainWindow(), nullptr);
 
     standinCommand(STANDIN_CMD_RAISE_OTHER_EVENTS);
-    EXPECT_FALSE(rokan->wait_exit(1s).has_value());
+    EXPECT_FALSE(rokan->waitExit(1s).has_value());
 
     standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
-    EXPECT_EQ(rokan->wait_exit(), std::optional<DWORD>(0));
+    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
     EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2550\r\n");
 }
 
@@ -183,14 +183,14 @@ TEST_F(Startup, AVanishedEchoLinkFailsTheNextSendAtOnceAndRokanStillCloses) {
     WaitForSingleObject(standin, 5000);
     CloseHandle(standin);
 
-    set_text(control(Control::sInput), L"hello");
+    setText(control(Control::sInput), L"hello");
     click(control(Control::B_Send));
     const MessageBoxContent box = answerMessageBox(*rokan);
 
     EXPECT_EQ(box.text, L"SendChatMsg Error");
     EXPECT_EQ(text(control(Control::sInput)), L"hello");
-    post_close(main);
-    EXPECT_EQ(rokan->wait_exit(), std::optional<DWORD>(0));
+    postClose(main);
+    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
     EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2550\r\n");
 }
 

@@ -12,24 +12,24 @@ protected:
         startRokan();
         ASSERT_NE(waitMainWindow(), nullptr);
         // Dragged to the full window, which shows the panel.
-        const RECT outer = window_rect(main);
+        const RECT outer = windowRect(main);
         SetWindowPos(main, nullptr, 0, 0, outer.right - outer.left, 400, SWP_NOMOVE | SWP_NOZORDER);
-        ASSERT_TRUE(wait_until([&] { return visible(control(Control::sCall)); }));
+        ASSERT_TRUE(waitUntil([&] { return visible(control(Control::sCall)); }));
     }
 
     void noiseCancel(const std::wstring& call, const std::wstring& minutes) {
-        set_text(control(Control::sCall), call);
-        set_text(control(Control::gMin), minutes);
+        setText(control(Control::sCall), call);
+        setText(control(Control::gMin), minutes);
         click(control(Control::btnAutoMute));
     }
     void tick() {
         const std::wstring before = text(control(Control::gMin));
-        post_timer(main, kTimer1Id);
-        wait_until([&] { return text(control(Control::gMin)) != before; });
+        postTimer(main, kTimer1Id);
+        waitUntil([&] { return text(control(Control::gMin)) != before; });
     }
     // The colour drawn inside a box, away from its text.
     COLORREF backOf(Control box) {
-        const RECT rect = window_rect(control(box));
+        const RECT rect = windowRect(control(box));
         return pixel(rect.right - 4, rect.bottom - 4);
     }
 };
@@ -39,13 +39,13 @@ TEST_F(TimedMute, NoiseCancelMutesTintsCountsDownAndUnmutes) {
 
     ASSERT_TRUE(waitChatLines(1));
     EXPECT_EQ(chatLog().back(), L".mute N0CALL");
-    ASSERT_TRUE(wait_until([&] { return visible(control(Control::btnMuteOff)); }));
+    ASSERT_TRUE(waitUntil([&] { return visible(control(Control::btnMuteOff)); }));
     EXPECT_FALSE(visible(control(Control::btnAutoMute)));
-    EXPECT_TRUE(read_only(control(Control::sCall)));
-    EXPECT_TRUE(read_only(control(Control::gMin)));
-    EXPECT_TRUE(wait_until([&] { return same_colour(backOf(Control::sCall), RGB(192, 192, 255)); }));
-    EXPECT_TRUE(same_colour(backOf(Control::gMin), RGB(192, 192, 255)));
-    EXPECT_EQ(focused_window(main), control(Control::sCall));
+    EXPECT_TRUE(readOnly(control(Control::sCall)));
+    EXPECT_TRUE(readOnly(control(Control::gMin)));
+    EXPECT_TRUE(waitUntil([&] { return sameColour(backOf(Control::sCall), RGB(192, 192, 255)); }));
+    EXPECT_TRUE(sameColour(backOf(Control::gMin), RGB(192, 192, 255)));
+    EXPECT_EQ(focusedWindow(main), control(Control::sCall));
 
     for (int shown = 9; shown >= 1; --shown) {
         tick();
@@ -56,11 +56,11 @@ TEST_F(TimedMute, NoiseCancelMutesTintsCountsDownAndUnmutes) {
 
     ASSERT_TRUE(waitChatLines(2));
     EXPECT_EQ(chatLog().back(), L".unmute N0CALL");
-    EXPECT_TRUE(wait_until([&] { return text(control(Control::gMin)) == L"10"; }));
+    EXPECT_TRUE(waitUntil([&] { return text(control(Control::gMin)) == L"10"; }));
     EXPECT_TRUE(visible(control(Control::btnAutoMute)));
     EXPECT_FALSE(visible(control(Control::btnMuteOff)));
-    EXPECT_FALSE(read_only(control(Control::sCall)));
-    EXPECT_TRUE(wait_until([&] { return same_colour(backOf(Control::sCall), GetSysColor(COLOR_WINDOW)); }));
+    EXPECT_FALSE(readOnly(control(Control::sCall)));
+    EXPECT_TRUE(waitUntil([&] { return sameColour(backOf(Control::sCall), GetSysColor(COLOR_WINDOW)); }));
 }
 
 TEST_F(TimedMute, MuteOffEndsItEarly) {
@@ -68,27 +68,27 @@ TEST_F(TimedMute, MuteOffEndsItEarly) {
     ASSERT_TRUE(waitChatLines(1));
     tick();
     tick();
-    ASSERT_TRUE(wait_until([&] { return visible(control(Control::btnMuteOff)); }));
+    ASSERT_TRUE(waitUntil([&] { return visible(control(Control::btnMuteOff)); }));
 
     click(control(Control::btnMuteOff));
 
     ASSERT_TRUE(waitChatLines(2));
     EXPECT_EQ(chatLog().back(), L".unmute N0CALL");
-    EXPECT_TRUE(wait_until([&] { return text(control(Control::gMin)) == L"10"; }));
+    EXPECT_TRUE(waitUntil([&] { return text(control(Control::gMin)) == L"10"; }));
     EXPECT_TRUE(visible(control(Control::btnAutoMute)));
 }
 
 TEST_F(TimedMute, EnterInTheCallSignBoxMutesToo) {
-    set_text(control(Control::sCall), L"JA1ABC");
-    set_focus(control(Control::sCall));
-    press_enter(main);
+    setText(control(Control::sCall), L"JA1ABC");
+    setFocus(control(Control::sCall));
+    pressEnter(main);
 
     ASSERT_TRUE(waitChatLines(1));
     EXPECT_EQ(chatLog().back(), L".mute JA1ABC");
     tick();
     ASSERT_TRUE(waitChatLines(2));
     EXPECT_EQ(chatLog().back(), L".unmute JA1ABC");
-    EXPECT_TRUE(wait_until([&] { return text(control(Control::gMin)) == L"0"; }));
+    EXPECT_TRUE(waitUntil([&] { return text(control(Control::gMin)) == L"0"; }));
 }
 
 TEST_F(TimedMute, MinutesThatAreNoNumberAreRefused) {
@@ -105,9 +105,9 @@ TEST_F(TimedMute, ClosingRokanMidCountdownSendsThePendingUnmute) {
     ASSERT_TRUE(waitChatLines(1));
     tick();
 
-    post_close(main);
+    postClose(main);
 
-    EXPECT_EQ(rokan->wait_exit(), std::optional<DWORD>(0));
+    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
     ASSERT_TRUE(waitChatLines(2));
     EXPECT_EQ(chatLog().back(), L".unmute N0CALL");
 }
@@ -118,7 +118,7 @@ TEST_F(TimedMute, EchoLinkClosingMidCountdownSendsThePendingUnmuteFirst) {
 
     standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
 
-    EXPECT_EQ(rokan->wait_exit(), std::optional<DWORD>(0));
+    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
     EXPECT_EQ(chatLog(), (std::vector<std::wstring>{L".mute N0CALL", L".unmute N0CALL"}));
 }
 
@@ -130,7 +130,7 @@ TEST_F(TimedMute, AFailedMuteStillCountsDownAndTriesTheUnmute) {
     EXPECT_TRUE(visible(control(Control::btnAutoMute)));
     standinCommand(STANDIN_CMD_FAIL_OFF);
 
-    post_timer(main, kTimer1Id);
+    postTimer(main, kTimer1Id);
     ASSERT_TRUE(waitChatLines(1));
     EXPECT_EQ(chatLog(), std::vector<std::wstring>{L".unmute N0CALL"});
 }
@@ -140,7 +140,7 @@ TEST_F(TimedMute, AFailedUnmuteIsTriedAgainAtTheNextTick) {
     ASSERT_TRUE(waitChatLines(1));
     standinCommand(STANDIN_CMD_FAIL_ON);
 
-    post_timer(main, kTimer1Id);
+    postTimer(main, kTimer1Id);
     EXPECT_EQ(answerMessageBox(*rokan).text, L"SendUnMute Error");
     EXPECT_TRUE(visible(control(Control::btnMuteOff)));
 

@@ -17,109 +17,108 @@ namespace {
 constexpr int kEdit = 101, kGreet = 102, kQuit = 103, kTicks = 104, kSwatch = 105, kEcho = 106;
 constexpr UINT_PTR kTimer = 7;
 
-std::wstring g_log_path;
-COLORREF g_colour = RGB(0x20, 0xA0, 0x60);
-HBRUSH g_swatch_brush;
-int g_ticks = 0;
-int g_exit_code = 0;
+std::wstring gLogPath;
+COLORREF gColour = RGB(0x20, 0xA0, 0x60);
+HBRUSH gSwatchBrush;
+int gTicks = 0;
+int gExitCode = 0;
 
-void log_line(const std::wstring& line) {
-    if (g_log_path.empty()) return;
-    const std::wstring with_nl = line + L"\n";
-    const int n = WideCharToMultiByte(CP_UTF8, 0, with_nl.c_str(), -1, nullptr, 0, nullptr, nullptr);
+void logLine(const std::wstring& line) {
+    if (gLogPath.empty()) return;
+    const std::wstring withNl = line + L"\n";
+    const int n = WideCharToMultiByte(CP_UTF8, 0, withNl.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, with_nl.c_str(), -1, utf8.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, withNl.c_str(), -1, utf8.data(), n, nullptr, nullptr);
     utf8.pop_back();
     // Opened per line so a test reads a complete log at any moment.
-    if (FILE* f = _wfopen(g_log_path.c_str(), L"ab")) {
+    if (FILE* f = _wfopen(gLogPath.c_str(), L"ab")) {
         std::fwrite(utf8.data(), 1, utf8.size(), f);
         std::fclose(f);
     }
 }
 
-std::wstring window_text(HWND hwnd) {
+std::wstring windowText(HWND hwnd) {
     std::wstring s(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
     s.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, s.data(), static_cast<int>(s.size()))));
     return s;
 }
 
-HWND add_control(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w,
-                 int h) {
+HWND addControl(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
     HWND c = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     return c;
 }
 
-void on_command(HWND hwnd, int id, int code) {
+void onCommand(HWND hwnd, int id, int code) {
     HWND edit = GetDlgItem(hwnd, kEdit);
     switch (id) {
         case kEdit:
             if (code == EN_CHANGE) {
-                const std::wstring t = window_text(edit);
+                const std::wstring t = windowText(edit);
                 SetDlgItemTextW(hwnd, kEcho, t.c_str());
-                log_line(L"text " + t);
+                logLine(L"text " + t);
             }
             break;
         case kGreet: {
-            const std::wstring name = window_text(edit);
-            log_line(L"greet " + name);
+            const std::wstring name = windowText(edit);
+            logLine(L"greet " + name);
             const int r =
                 MessageBoxW(hwnd, (L"Hello, " + name + L"!").c_str(), L"Greeting", MB_OK | MB_ICONINFORMATION);
-            log_line(L"msgbox " + std::to_wstring(r));
+            logLine(L"msgbox " + std::to_wstring(r));
             break;
         }
         case kQuit:
-            g_exit_code = _wtoi(window_text(edit).c_str());
-            log_line(L"quit " + std::to_wstring(g_exit_code));
+            gExitCode = _wtoi(windowText(edit).c_str());
+            logLine(L"quit " + std::to_wstring(gExitCode));
             DestroyWindow(hwnd);
             break;
     }
 }
 
-LRESULT CALLBACK main_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK mainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_CREATE:
-            add_control(hwnd, L"EDIT", L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kEdit, 10, 10, 200, 24);
-            add_control(hwnd, L"BUTTON", L"&Greet", WS_TABSTOP | BS_PUSHBUTTON, kGreet, 10, 44, 90, 26);
-            add_control(hwnd, L"BUTTON", L"&Quit", WS_TABSTOP | BS_PUSHBUTTON, kQuit, 110, 44, 90, 26);
-            add_control(hwnd, L"STATIC", L"ticks: 0", SS_LEFT, kTicks, 10, 80, 200, 20);
-            add_control(hwnd, L"EDIT", L"", WS_BORDER | ES_READONLY | ES_AUTOHSCROLL, kEcho, 10, 106, 200, 24);
-            add_control(hwnd, L"STATIC", L"", SS_LEFT, kSwatch, 230, 10, 120, 120);
+            addControl(hwnd, L"EDIT", L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kEdit, 10, 10, 200, 24);
+            addControl(hwnd, L"BUTTON", L"&Greet", WS_TABSTOP | BS_PUSHBUTTON, kGreet, 10, 44, 90, 26);
+            addControl(hwnd, L"BUTTON", L"&Quit", WS_TABSTOP | BS_PUSHBUTTON, kQuit, 110, 44, 90, 26);
+            addControl(hwnd, L"STATIC", L"ticks: 0", SS_LEFT, kTicks, 10, 80, 200, 20);
+            addControl(hwnd, L"EDIT", L"", WS_BORDER | ES_READONLY | ES_AUTOHSCROLL, kEcho, 10, 106, 200, 24);
+            addControl(hwnd, L"STATIC", L"", SS_LEFT, kSwatch, 230, 10, 120, 120);
             SetTimer(hwnd, kTimer, 3600 * 1000, nullptr);  // tests post its ticks
             return 0;
         case DM_GETDEFID:  // Enter in the edit presses Greet, as in a dialog
             return MAKELRESULT(kGreet, DC_HASDEFID);
         case WM_CTLCOLORSTATIC:
-            if (GetDlgCtrlID(reinterpret_cast<HWND>(lp)) == kSwatch) return reinterpret_cast<LRESULT>(g_swatch_brush);
+            if (GetDlgCtrlID(reinterpret_cast<HWND>(lp)) == kSwatch) return reinterpret_cast<LRESULT>(gSwatchBrush);
             break;
         case WM_COMMAND:
-            on_command(hwnd, LOWORD(wp), HIWORD(wp));
+            onCommand(hwnd, LOWORD(wp), HIWORD(wp));
             return 0;
         case WM_TIMER:
-            log_line(L"timer " + std::to_wstring(wp));
-            if (wp == kTimer) SetDlgItemTextW(hwnd, kTicks, (L"ticks: " + std::to_wstring(++g_ticks)).c_str());
+            logLine(L"timer " + std::to_wstring(wp));
+            if (wp == kTimer) SetDlgItemTextW(hwnd, kTicks, (L"ticks: " + std::to_wstring(++gTicks)).c_str());
             return 0;
         case WM_CLOSE:
-            log_line(L"close");
+            logLine(L"close");
             DestroyWindow(hwnd);
             return 0;
         case WM_DESTROY:
-            PostQuitMessage(g_exit_code);
+            PostQuitMessage(gExitCode);
             return 0;
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-void parse_args() {
+void parseArgs() {
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::wstring key = argv[i];
-        if (key == L"--log") g_log_path = argv[i + 1];
+        if (key == L"--log") gLogPath = argv[i + 1];
         if (key == L"--colour") {
             const unsigned long v = std::wcstoul(argv[i + 1], nullptr, 16);
-            g_colour = RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+            gColour = RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
         }
     }
     LocalFree(argv);
@@ -128,12 +127,12 @@ void parse_args() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    parse_args();
-    g_swatch_brush = CreateSolidBrush(g_colour);
+    parseArgs();
+    gSwatchBrush = CreateSolidBrush(gColour);
 
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = main_proc;
+    wc.lpfnWndProc = mainProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -147,7 +146,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     ShowWindow(hwnd, show);
     UpdateWindow(hwnd);
     SetFocus(GetDlgItem(hwnd, kEdit));
-    log_line(L"ready");
+    logLine(L"ready");
 
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -155,6 +154,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    DeleteObject(g_swatch_brush);
+    DeleteObject(gSwatchBrush);
     return static_cast<int>(msg.wParam);
 }
