@@ -65,16 +65,7 @@ void letStandinLeave(e2e::Process& standin, std::chrono::milliseconds timeout) {
 void waitNoStandin(std::chrono::milliseconds timeout) {
     const auto anyLeft = [] { return FindWindowW(nullptr, STANDIN_WINDOW_TITLE) != nullptr; };
     if (e2e::waitUntil([&] { return !anyLeft(); }, timeout, std::chrono::milliseconds(5))) return;
-    while (HWND window = FindWindowW(nullptr, STANDIN_WINDOW_TITLE)) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(window, &pid);
-        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
-            TerminateProcess(process, 1);
-            WaitForSingleObject(process, 5000);
-            CloseHandle(process);
-        }
-        if (!e2e::waitGone(window)) throw std::runtime_error("a stand-in would not end");
-    }
+    if (!e2e::endWindowOwners(STANDIN_WINDOW_TITLE)) throw std::runtime_error("a stand-in would not end");
     printNote("a stand-in outstayed its client and was ended by force");
 }
 

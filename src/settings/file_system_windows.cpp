@@ -1,15 +1,12 @@
 #include <windows.h>
 
 #include "app/failure.h"
+#include "win32/last_error.h"
 #include "settings/file_system.h"
 #include "settings/first_line.h"
 
 namespace rokan {
 namespace {
-
-[[noreturn]] void throwLastError() {
-    throw Failure{static_cast<std::int32_t>(HRESULT_FROM_WIN32(GetLastError()))};
-}
 
 class WindowsFileSystem final : public FileSystem {
 public:

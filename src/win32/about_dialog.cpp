@@ -3,16 +3,13 @@
 #include "about/about_layout.h"
 #include "about/frm_about.h"
 #include "app/failure.h"
+#include "last_error.h"
 #include "app/twips.h"
 #include "dpi.h"
 #include "resource_ids.h"
 
 namespace rokan {
 namespace {
-
-[[noreturn]] void throwLastError() {
-    throw Failure{static_cast<std::int32_t>(HRESULT_FROM_WIN32(GetLastError()))};
-}
 
 class AboutDialog final : public AboutView {
 public:

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/failure.h"
+#include "last_error.h"
 #include "app/frm_main.h"
 #include "app/twips.h"
 #include "control_ids.h"
@@ -37,10 +38,6 @@ DWORD styleOf(ControlKind kind) {
             return common | SS_LEFT;
     }
     return common;
-}
-
-void throwLastError() {
-    throw Failure{static_cast<std::int32_t>(HRESULT_FROM_WIN32(GetLastError()))};
 }
 
 bool isSystemColour(Colour colour) {

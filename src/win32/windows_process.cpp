@@ -1,6 +1,7 @@
 #include "windows_process.h"
 
 #include "app/failure.h"
+#include "last_error.h"
 
 namespace rokan {
 
@@ -9,7 +10,7 @@ namespace rokan {
 bool WindowsProcess::previousInstance() {
     if (!singleCopy_) {
         singleCopy_ = CreateMutexW(nullptr, FALSE, L"Local\\Rokan.SingleCopy.{5B0E3C61-7A52-4C2B-9E07-2F1D4A8E6C93}");
-        if (!singleCopy_) throw Failure{static_cast<std::int32_t>(HRESULT_FROM_WIN32(GetLastError()))};
+        if (!singleCopy_) throwLastError();
         return GetLastError() == ERROR_ALREADY_EXISTS;
     }
     return false;
@@ -19,7 +20,7 @@ std::wstring WindowsProcess::executableFolder() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) throw Failure{static_cast<std::int32_t>(HRESULT_FROM_WIN32(GetLastError()))};
+        if (length == 0) throwLastError();
         if (length < path.size()) {
             path.resize(length);
             break;

@@ -169,4 +169,18 @@ std::pair<DWORD, DWORD> editSelection(HWND edit) {
     return {LOWORD(packed), HIWORD(packed)};
 }
 
+bool endWindowOwners(const std::wstring& caption) {
+    while (HWND window = FindWindowW(nullptr, caption.c_str())) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+            TerminateProcess(process, 1);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
+        if (!waitGone(window)) return false;
+    }
+    return true;
+}
+
 }  // namespace rokan::e2e

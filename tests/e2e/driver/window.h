@@ -20,6 +20,9 @@ struct WindowQuery {
 
 // Top-level windows owned by the process, in Z order (topmost first).
 std::vector<HWND> topLevelWindows(DWORD pid);
+// Ends, by force, every process that shows a top-level window with this exact
+// caption, and waits until those windows are gone. True when none is left.
+bool endWindowOwners(const std::wstring& caption);
 HWND findTopLevel(DWORD pid, const WindowQuery& query);
 // nullptr when no such window turned up within the timeout.
 HWND waitTopLevel(DWORD pid, const WindowQuery& query, std::chrono::milliseconds timeout = defaultTimeout());

@@ -40,7 +40,7 @@ TEST_F(About, AltAOpensItBesideTheMainWindowWithItsTexts) {
 
     expectBesideMain(about);
     const auto texts = labels(about);
-    for (const std::wstring expected : {std::wstring(L"Rokan"), std::wstring(L"Ver. 0.1.1"), std::wstring(kDescription),
+    for (const std::wstring& expected : {std::wstring(L"Rokan"), std::wstring(L"Ver. 0.1.1"), std::wstring(kDescription),
                                         std::wstring(L"HELP File is [ Readme.txt ]"),
                                         std::wstring(L"Message:  Enjoy EchoLink Life!!"), std::wstring(kCopyright)})
         EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << narrow(expected);

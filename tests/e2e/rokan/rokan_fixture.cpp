@@ -38,18 +38,7 @@ bool canCreateFiles(const std::filesystem::path& folder) {
     return created;
 }
 
-void endStandins() {
-    while (HWND window = FindWindowW(nullptr, STANDIN_WINDOW_TITLE)) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(window, &pid);
-        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
-            TerminateProcess(process, 1);
-            WaitForSingleObject(process, 5000);
-            CloseHandle(process);
-        }
-        waitGone(window);
-    }
-}
+void endStandins() { endWindowOwners(STANDIN_WINDOW_TITLE); }
 
 }  // namespace
 

@@ -31,8 +31,9 @@ TEST_F(Startup, EveryControlStandsWhereDesignedAt96Dpi) {
         EXPECT_EQ((rect.right - rect.left) * 15, layout.width) << static_cast<int>(layout.id);
         EXPECT_EQ((rect.bottom - rect.top) * 15, layout.height) << static_cast<int>(layout.id);
         EXPECT_EQ(text(control(layout.id)), layout.text) << static_cast<int>(layout.id);
-        if (layout.kind == ControlKind::edit)
+        if (layout.kind == ControlKind::edit) {
             EXPECT_GT(SendMessageW(control(layout.id), EM_GETLIMITTEXT, 0, 0), 0x7FFF0000) << "no maximum length";
+        }
     }
     RECT client{};
     GetClientRect(main, &client);
