@@ -213,12 +213,34 @@ void MainWindow::rememberNormalRect() {
 }
 
 // The operator's drag stays inside the band, so the frame never snaps back.
-void MainWindow::onGetMinMaxInfo(MINMAXINFO& limits) {
+MainWindow::SizeBand MainWindow::sizeBand() const {
     const SIZE frame = frameSize();
-    limits.ptMinTrackSize.x = limits.ptMaxTrackSize.x =
-        clientPixelsFor(kFixedWidth, kDesignFrameWidth, dpi_) + frame.cx;
-    limits.ptMinTrackSize.y = clientPixelsFor(kMinimumHeight, kDesignFrameHeight, dpi_) + frame.cy;
-    limits.ptMaxTrackSize.y = clientPixelsFor(kMaximumHeight, kDesignFrameHeight, dpi_) + frame.cy;
+    return SizeBand{clientPixelsFor(kFixedWidth, kDesignFrameWidth, dpi_) + frame.cx,
+                    clientPixelsFor(kMinimumHeight, kDesignFrameHeight, dpi_) + frame.cy,
+                    clientPixelsFor(kMaximumHeight, kDesignFrameHeight, dpi_) + frame.cy};
+}
+
+// Under Wine a drag can stop a pixel short of the largest tracking size, so the
+// tracking limits get a pixel to spare and WM_SIZING holds the exact band.
+void MainWindow::onGetMinMaxInfo(MINMAXINFO& limits) {
+    const SizeBand band = sizeBand();
+    limits.ptMinTrackSize.x = limits.ptMaxTrackSize.x = band.width;
+    limits.ptMinTrackSize.y = band.minimumHeight;
+    limits.ptMaxTrackSize.y = band.maximumHeight + 1;
+}
+
+void MainWindow::onSizing(WPARAM edge, RECT& dragged) {
+    const SizeBand band = sizeBand();
+    const int height =
+        std::clamp(static_cast<int>(dragged.bottom - dragged.top), band.minimumHeight, band.maximumHeight);
+    if (edge == WMSZ_TOP || edge == WMSZ_TOPLEFT || edge == WMSZ_TOPRIGHT)
+        dragged.top = dragged.bottom - height;
+    else
+        dragged.bottom = dragged.top + height;
+    if (edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT)
+        dragged.left = dragged.right - band.width;
+    else
+        dragged.right = dragged.left + band.width;
 }
 
 void MainWindow::setCaption(const std::wstring& caption) {
@@ -419,6 +441,9 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOVE:
             rememberNormalRect();
             return 0;
+        case WM_SIZING:
+            onSizing(wParam, *reinterpret_cast<RECT*>(lParam));
+            return TRUE;
         case WM_GETMINMAXINFO:
             if (window_) onGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
             return 0;

@@ -64,7 +64,13 @@ private:
     void layoutControls();
     void onSize(WPARAM kind);
     void rememberNormalRect();
+    // Outer sizes in pixels that the size policy allows.
+    struct SizeBand {
+        int width, minimumHeight, maximumHeight;
+    };
+    SizeBand sizeBand() const;
     void onGetMinMaxInfo(MINMAXINFO& limits);
+    void onSizing(WPARAM edge, RECT& dragged);
     SIZE frameSize() const;
     void setClientSize(int width, int height);
     void moveTo(int x, int y);

@@ -91,6 +91,34 @@ TEST_F(Geometry, DraggingKeepsTheWidthAndTheBandAndShowsThePanelWhenTall) {
     EXPECT_EQ(clientSize().cx, 294);
 }
 
+// A real drag with the mouse: the frame follows inside the band and stops at its ends.
+TEST_F(Geometry, DraggingTheBottomEdgeWithTheMouseStopsAtTheBand) {
+    writeIni(kDefaultLine);
+    ASSERT_NE(startAndWait(), nullptr);
+    ASSERT_TRUE(activate(main));
+    const auto drag = [&](int distance) {
+        const RECT outer = windowRect(main);
+        const int x = (outer.left + outer.right) / 2;
+        SetCursorPos(x, outer.bottom - 2);
+        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+        for (int step = 1; step <= 10; ++step) {
+            Sleep(30);
+            SetCursorPos(x, outer.bottom - 2 + distance * step / 10);
+        }
+        Sleep(100);
+        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    };
+
+    drag(200);
+    EXPECT_TRUE(waitUntil([&] { return panelShown(); }));
+    EXPECT_EQ(clientSize().cy, 117);
+
+    drag(-200);
+    EXPECT_TRUE(waitUntil([&] { return !panelShown(); }));
+    EXPECT_EQ(clientSize().cy, 88);
+    EXPECT_EQ(clientSize().cx, 294);
+}
+
 TEST_F(Geometry, MinimizingAndRestoringKeepThePanel) {
     writeIni("position= 1230, 780, 4530, 2565\r\n");
     ASSERT_NE(startAndWait(), nullptr);
