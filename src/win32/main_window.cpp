@@ -85,7 +85,11 @@ HWND MainWindow::create() {
                             layout.text, styleOf(layout.kind), 0, 0, 0, 0, window_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(layout.id))), instance_, nullptr);
         controls_[static_cast<int>(layout.id)] = child;
-        if (layout.kind == ControlKind::edit) SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // no limit but memory's
+        if (layout.kind == ControlKind::edit) {
+            SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // no limit but memory's
+            // Narrow margins, as the classic text box had: "10" must fit the minutes box.
+            SendMessageW(child, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
+        }
         if (hasKeyPressHandler(layout.id))
             SetWindowSubclass(child, keyPressProc, kKeyPressSubclass, reinterpret_cast<DWORD_PTR>(this));
     }

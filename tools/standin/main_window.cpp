@@ -106,11 +106,12 @@ HWND create_main_window(HINSTANCE instance, int show) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kClassName;
   if (!RegisterClassExW(&wc)) return nullptr;
-  HWND window = CreateWindowExW(0, kClassName, STANDIN_WINDOW_TITLE,
-                                WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 640,
-                                420, nullptr, nullptr, instance, nullptr);
+  // Beside Rokan's usual place, not over it, and without taking the focus
+  // from the program that COM started it for.
+  HWND window = CreateWindowExW(0, kClassName, STANDIN_WINDOW_TITLE, WS_OVERLAPPEDWINDOW, 380, 40, 640, 420,
+                                nullptr, nullptr, instance, nullptr);
   if (window) {
-    ShowWindow(window, show);
+    ShowWindow(window, show == SW_SHOWNORMAL || show == SW_SHOWDEFAULT ? SW_SHOWNOACTIVATE : show);
     UpdateWindow(window);
   }
   return window;
