@@ -6,17 +6,17 @@
 
 namespace rokan {
 
-HFONT Fonts::get(FontSpec spec, int dpi) {
+HFONT Fonts::get(FontSpec wanted, int dpi) {
     if (dpi != dpi_) {
         clear();
         dpi_ = dpi;
     }
-    const int weight = spec.bold ? FW_BOLD : FW_NORMAL;
-    const std::pair key{static_cast<int>(std::lround(spec.points * 100)), weight};
+    const int weight = wanted.bold ? FW_BOLD : FW_NORMAL;
+    const std::pair key{static_cast<int>(std::lround(wanted.points * 100)), weight};
     if (auto found = fonts_.find(key); found != fonts_.end()) return found->second;
 
     LOGFONTW font{};
-    font.lfHeight = pointsToFontHeight(spec.points, dpi);
+    font.lfHeight = pointsToFontHeight(wanted.points, dpi);
     font.lfWeight = weight;
     font.lfCharSet = kFontCharset;
     font.lfQuality = DEFAULT_QUALITY;

@@ -16,7 +16,7 @@ public:
     Fonts& operator=(const Fonts&) = delete;
     ~Fonts() { clear(); }
 
-    HFONT get(FontSpec spec, int dpi);
+    HFONT get(FontSpec wanted, int dpi);
     void clear();
 
 private:
