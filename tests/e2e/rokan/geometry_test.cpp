@@ -96,24 +96,45 @@ TEST_F(Geometry, DraggingTheBottomEdgeWithTheMouseStopsAtTheBand) {
     writeIni(kDefaultLine);
     ASSERT_NE(startAndWait(), nullptr);
     ASSERT_TRUE(activate(main));
+    // Wine keeps the pointer where X last reported it, which can undo a move:
+    // set it until it stays.
+    const auto moveCursor = [](int x, int y) {
+        return waitUntil([&] {
+            SetCursorPos(x, y);
+            Sleep(20);
+            POINT cursor{};
+            return GetCursorPos(&cursor) && cursor.x == x && cursor.y == y;
+        });
+    };
+    const auto inSizingLoop = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(threadOf(main), &info) && (info.flags & GUI_INMOVESIZE);
+    };
+    // The press lands on the bottom edge and starts Windows' sizing loop before the pointer moves.
     const auto drag = [&](int distance) {
         const RECT outer = windowRect(main);
-        const int x = (outer.left + outer.right) / 2;
-        SetCursorPos(x, outer.bottom - 2);
+        const int x = (outer.left + outer.right) / 2, y = outer.bottom - 2;
+        ASSERT_TRUE(moveCursor(x, y));
+        ASSERT_EQ(SendMessageW(main, WM_NCHITTEST, 0, MAKELPARAM(x, y)), HTBOTTOM);
         mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+        ASSERT_TRUE(waitUntil(inSizingLoop)) << "the press did not start a drag";
         for (int step = 1; step <= 10; ++step) {
             Sleep(30);
-            SetCursorPos(x, outer.bottom - 2 + distance * step / 10);
+            SetCursorPos(x, y + distance * step / 10);
         }
         Sleep(100);
         mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+        ASSERT_TRUE(waitUntil([&] { return !inSizingLoop(); }));
     };
 
     drag(200);
+    ASSERT_FALSE(HasFatalFailure());
     EXPECT_TRUE(waitUntil([&] { return panelShown(); }));
     EXPECT_EQ(clientSize().cy, 117);
 
     drag(-200);
+    ASSERT_FALSE(HasFatalFailure());
     EXPECT_TRUE(waitUntil([&] { return !panelShown(); }));
     EXPECT_EQ(clientSize().cy, 88);
     EXPECT_EQ(clientSize().cx, 294);

@@ -38,18 +38,17 @@ bool canCreateFiles(const std::filesystem::path& folder) {
     return created;
 }
 
-void endStandins() { endWindowOwners(STANDIN_WINDOW_TITLE); }
+void endStandins() {
+    endWindowOwners(STANDIN_WINDOW_TITLE);
+}
 
 }  // namespace
 
 void RokanTest::SetUp() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder =
-        std::filesystem::temp_directory_path() / (std::string("rokan-") + info->test_suite_name() + "-" + info->name());
-    std::error_code leftLocked;
-    std::filesystem::remove_all(folder, leftLocked);
-    if (leftLocked) setFolderWritable(true);  // by a run that was stopped half-way
-    std::filesystem::remove_all(folder);
+    // A folder of this run's own: what an earlier, interrupted run left cannot get in the way.
+    folder = std::filesystem::temp_directory_path() / (std::string("rokan-") + info->test_suite_name() + "-" +
+                                                       info->name() + "-" + std::to_string(GetCurrentProcessId()));
     std::filesystem::create_directories(folder);
     std::filesystem::copy_file(exeDir() / "rokan.exe", folder / "rokan.exe");
     endStandins();
@@ -62,8 +61,12 @@ void RokanTest::TearDown() {
     if (rokan && rokan->running()) rokan->terminate();
     rokan.reset();
     endStandins();
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
+    // Wine may hold an ended program's exe for a moment.
+    waitUntil([&] {
+        std::error_code notYet;
+        std::filesystem::remove_all(folder, notYet);
+        return !notYet;
+    });
 }
 
 Process& RokanTest::startRokan() {
