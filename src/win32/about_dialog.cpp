@@ -1,12 +1,14 @@
 #include "about_dialog.h"
 
-#include "about/about_layout.h"
-#include "about/frm_about.h"
-#include "app/failure.h"
-#include "last_error.h"
-#include "app/twips.h"
+#include "about_layout.h"
+#include "callback_boundary.h"
 #include "dpi.h"
+#include "etched_line.h"
+#include "failure.h"
+#include "frm_about.h"
 #include "resource_ids.h"
+#include "twips.h"
+#include "window_geometry.h"
 
 namespace rokan {
 namespace {
@@ -18,16 +20,16 @@ public:
 
     void run(HWND owner);
 
-    void setLeft(float twips) override { moveTo(twipsToPixels(twips, dpi_), windowRect().top); }
-    void setTop(float twips) override { moveTo(windowRect().left, twipsToPixels(twips, dpi_)); }
+    void setLeft(float twips) override { moveTo(dialog_, twipsToPixels(twips, dpi_), windowRect().top); }
+    void setTop(float twips) override { moveTo(dialog_, windowRect().left, twipsToPixels(twips, dpi_)); }
     void setCaption(const std::wstring& caption) override {
-        if (!SetWindowTextW(dialog_, caption.c_str())) throwLastError();
+        if (!SetWindowTextW(dialog_, caption.c_str())) throw Failure{};
     }
     void setText(AboutLabel label, const std::wstring& text) override {
-        if (!SetWindowTextW(labels_[static_cast<int>(label)], text.c_str())) throwLastError();
+        if (!SetWindowTextW(labels_[static_cast<int>(label)], text.c_str())) throw Failure{};
     }
     void close() override {
-        if (!EndDialog(dialog_, IDOK)) throwLastError();
+        if (!EndDialog(dialog_, IDOK)) throw Failure{};
     }
 
 private:
@@ -36,14 +38,10 @@ private:
     void create();
     HWND child(const wchar_t* windowClass, const wchar_t* text, DWORD style, int left, int top, int width, int height,
                int id);
-    void paintSeparator();
     RECT windowRect() const {
         RECT rect{};
         GetWindowRect(dialog_, &rect);
         return rect;
-    }
-    void moveTo(int x, int y) {
-        if (!SetWindowPos(dialog_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)) throwLastError();
     }
 
     HINSTANCE instance_;
@@ -68,7 +66,7 @@ void AboutDialog::run(HWND owner) {
     layout.pointSize = 8;
     lstrcpynW(layout.face, L"MS Shell Dlg", 13);
     if (DialogBoxIndirectParamW(instance_, &layout.header, owner, dialogProc, reinterpret_cast<LPARAM>(this)) == -1)
-        throwLastError();
+        throw Failure{};
 }
 
 HWND AboutDialog::child(const wchar_t* windowClass, const wchar_t* text, DWORD style, int left, int top, int width,
@@ -86,13 +84,7 @@ void AboutDialog::create() {
     SendMessageW(dialog_, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ABOUT))));
 
-    RECT outer{}, client{};
-    GetWindowRect(dialog_, &outer);
-    GetClientRect(dialog_, &client);
-    SetWindowPos(dialog_, nullptr, 0, 0,
-                 twipsToPixels(kAboutClientWidth, dpi_) + (outer.right - outer.left) - client.right,
-                 twipsToPixels(kAboutClientHeight, dpi_) + (outer.bottom - outer.top) - client.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    setClientSize(dialog_, twipsToPixels(kAboutClientWidth, dpi_), twipsToPixels(kAboutClientHeight, dpi_));
 
     child(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, kOkLeft, kOkTop, kOkWidth, kOkHeight, IDOK);
     HWND icon = child(L"STATIC", nullptr, SS_ICON | SS_REALSIZEIMAGE, kIconLeft, kIconTop, kIconSize, kIconSize, -1);
@@ -105,32 +97,18 @@ void AboutDialog::create() {
     form_.Form_Load();
 }
 
-void AboutDialog::paintSeparator() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(dialog_, &paint);
-    const int y = twipsToPixels(kAboutLineY, dpi_);
-    const int toX = twipsToPixels(kAboutLineToX, dpi_);
-    const std::pair<COLORREF, int> lines[] = {{RGB(255, 255, 255), 2}, {RGB(128, 128, 128), 1}};
-    for (const auto& [colour, width] : lines) {
-        HPEN pen = CreatePen(PS_SOLID, width, colour);
-        HGDIOBJ old = SelectObject(dc, pen);
-        // The wide white line is centred on y; start it there so the grey one covers its top half.
-        MoveToEx(dc, 0, y + width / 2, nullptr);
-        LineTo(dc, toX, y + width / 2);
-        SelectObject(dc, old);
-        DeleteObject(pen);
-    }
-    EndPaint(dialog_, &paint);
-}
-
 INT_PTR AboutDialog::onMessage(UINT message, WPARAM wParam) {
     switch (message) {
         case WM_INITDIALOG:
             create();
             return TRUE;  // the focus goes to OK, the first tab stop
-        case WM_PAINT:
-            paintSeparator();
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(dialog_, &paint);
+            drawSeparator(dc, kAboutSeparator, kAboutSeparatorY, dpi_);
+            EndPaint(dialog_, &paint);
             return TRUE;
+        }
         case WM_COMMAND:
             // OK is the default and the cancel button: Enter, Esc and the close box all press it.
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) form_.cmdOK_Click();
@@ -147,11 +125,7 @@ INT_PTR CALLBACK AboutDialog::dialogProc(HWND dialog, UINT message, WPARAM wPara
     }
     auto* self = reinterpret_cast<AboutDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
     if (!self) return FALSE;
-    try {
-        return self->onMessage(message, wParam);
-    } catch (...) {
-        return FALSE;  // every procedure reports its own failures
-    }
+    return atCallbackBoundary([&] { return self->onMessage(message, wParam); }, INT_PTR{FALSE});
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 
 #include <array>
 
-#include "about/about_view.h"
-#include "app/dialogs.h"
-#include "app/main_view.h"
+#include "about_view.h"
+#include "dialogs.h"
+#include "main_view.h"
 
 namespace rokan {
 

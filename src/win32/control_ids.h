@@ -1,6 +1,6 @@
 #pragma once
 // Window identities of the main window, also used by the end-to-end tests.
-#include "app/main_layout.h"
+#include "main_layout.h"
 
 namespace rokan {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/twips.h"
+#include "twips.h"
 
 namespace rokan {
 

@@ -4,7 +4,7 @@
 #include <map>
 #include <utility>
 
-#include "app/main_layout.h"
+#include "main_layout.h"
 
 namespace rokan {
 

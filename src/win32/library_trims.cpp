@@ -5,9 +5,8 @@
 // the library's own failures become the program's run-time errors, which each
 // procedure already reports.
 #include <cstdlib>
-#include <windows.h>
 
-#include "app/failure.h"
+#include "failure.h"
 
 namespace __gnu_cxx {
 void __verbose_terminate_handler() {
@@ -17,13 +16,13 @@ void __verbose_terminate_handler() {
 
 namespace std {
 void __throw_bad_alloc() {
-    throw rokan::Failure{static_cast<std::int32_t>(E_OUTOFMEMORY)};
+    throw rokan::Failure{};
 }
 void __throw_bad_array_new_length() {
-    throw rokan::Failure{static_cast<std::int32_t>(E_OUTOFMEMORY)};
+    throw rokan::Failure{};
 }
 void __throw_length_error(const char*) {
-    throw rokan::Failure{static_cast<std::int32_t>(E_OUTOFMEMORY)};
+    throw rokan::Failure{};
 }
 void __throw_logic_error(const char*) {
     throw rokan::Failure{};

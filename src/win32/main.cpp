@@ -2,8 +2,8 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "app/frm_main.h"
-#include "echolink/com_echolink.h"
+#include "frm_main.h"
+#include "com_echolink.h"
 #include "main_window.h"
 #include "windows_dialogs.h"
 #include "windows_process.h"

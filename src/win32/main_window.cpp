@@ -4,13 +4,15 @@
 
 #include <algorithm>
 
-#include "app/failure.h"
-#include "last_error.h"
-#include "app/frm_main.h"
-#include "app/twips.h"
+#include "callback_boundary.h"
 #include "control_ids.h"
 #include "dpi.h"
+#include "etched_line.h"
+#include "failure.h"
+#include "frm_main.h"
 #include "resource_ids.h"
+#include "twips.h"
+#include "window_geometry.h"
 
 namespace rokan {
 namespace {
@@ -94,7 +96,7 @@ HWND MainWindow::create() {
             SetWindowSubclass(child, keyPressProc, kKeyPressSubclass, reinterpret_cast<DWORD_PTR>(this));
     }
     layoutControls();
-    setClientSize(twipsToPixels(kClientWidth, dpi_), twipsToPixels(kClientHeight, dpi_));
+    setClientSize(window_, twipsToPixels(kClientWidth, dpi_), twipsToPixels(kClientHeight, dpi_));
     return window_;
 }
 
@@ -115,25 +117,6 @@ void MainWindow::layoutControls() {
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(layout.font, dpi_)), FALSE);
     }
     InvalidateRect(window_, nullptr, TRUE);
-}
-
-// The frame is whatever this Windows draws; the client area is what is designed.
-SIZE MainWindow::frameSize() const {
-    RECT outer{}, client{};
-    GetWindowRect(window_, &outer);
-    GetClientRect(window_, &client);
-    return SIZE{(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
-}
-
-void MainWindow::setClientSize(int width, int height) {
-    const SIZE frame = frameSize();
-    if (!SetWindowPos(window_, nullptr, 0, 0, width + frame.cx, height + frame.cy,
-                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE))
-        throwLastError();
-}
-
-void MainWindow::moveTo(int x, int y) {
-    if (!SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)) throwLastError();
 }
 
 float MainWindow::left() {
@@ -163,13 +146,13 @@ float MainWindow::height() {
 void MainWindow::setLeft(float twips) {
     RECT outer{};
     GetWindowRect(window_, &outer);
-    moveTo(twipsToPixels(twips, dpi_), outer.top);
+    moveTo(window_, twipsToPixels(twips, dpi_), outer.top);
 }
 
 void MainWindow::setTop(float twips) {
     RECT outer{};
     GetWindowRect(window_, &outer);
-    moveTo(outer.left, twipsToPixels(twips, dpi_));
+    moveTo(window_, outer.left, twipsToPixels(twips, dpi_));
 }
 
 // A size that rounds to the pixels the window already has changes nothing and
@@ -178,14 +161,14 @@ void MainWindow::setWidth(float twips) {
     RECT client{};
     GetClientRect(window_, &client);
     const int pixels = std::max(0, clientPixelsFor(twips, kDesignFrameWidth, dpi_));
-    if (pixels != client.right) setClientSize(pixels, client.bottom);
+    if (pixels != client.right) setClientSize(window_, pixels, client.bottom);
 }
 
 void MainWindow::setHeight(float twips) {
     RECT client{};
     GetClientRect(window_, &client);
     const int pixels = std::max(0, clientPixelsFor(twips, kDesignFrameHeight, dpi_));
-    if (pixels != client.bottom) setClientSize(client.right, pixels);
+    if (pixels != client.bottom) setClientSize(window_, client.right, pixels);
 }
 
 bool MainWindow::minimized() {
@@ -218,7 +201,7 @@ void MainWindow::rememberNormalRect() {
 
 // The operator's drag stays inside the band, so the frame never snaps back.
 MainWindow::SizeBand MainWindow::sizeBand() const {
-    const SIZE frame = frameSize();
+    const SIZE frame = frameSize(window_);
     return SizeBand{clientPixelsFor(kFixedWidth, kDesignFrameWidth, dpi_) + frame.cx,
                     clientPixelsFor(kMinimumHeight, kDesignFrameHeight, dpi_) + frame.cy,
                     clientPixelsFor(kMaximumHeight, kDesignFrameHeight, dpi_) + frame.cy};
@@ -248,7 +231,7 @@ void MainWindow::onSizing(WPARAM edge, RECT& dragged) {
 }
 
 void MainWindow::setCaption(const std::wstring& caption) {
-    if (!SetWindowTextW(window_, caption.c_str())) throwLastError();
+    if (!SetWindowTextW(window_, caption.c_str())) throw Failure{};
 }
 
 std::wstring MainWindow::text(Control id) {
@@ -259,7 +242,7 @@ std::wstring MainWindow::text(Control id) {
 }
 
 void MainWindow::setText(Control id, const std::wstring& text) {
-    if (!SetWindowTextW(control(id), text.c_str())) throwLastError();
+    if (!SetWindowTextW(control(id), text.c_str())) throw Failure{};
 }
 
 void MainWindow::setCaret(Control id, std::size_t position) {
@@ -282,14 +265,14 @@ void MainWindow::setBackColour(Control id, Colour colour) {
 }
 
 void MainWindow::setReadOnly(Control id, bool readOnly) {
-    if (!SendMessageW(control(id), EM_SETREADONLY, readOnly, 0)) throwLastError();
+    if (!SendMessageW(control(id), EM_SETREADONLY, readOnly, 0)) throw Failure{};
 }
 
 // Enabling a running timer leaves its interval as it is.
 void MainWindow::setTimerEnabled(bool enabled) {
     if (enabled == timerEnabled_) return;
     if (enabled) {
-        if (!SetTimer(window_, kTimer1Id, kTimerIntervalMs, nullptr)) throwLastError();
+        if (!SetTimer(window_, kTimer1Id, kTimerIntervalMs, nullptr)) throw Failure{};
     } else {
         KillTimer(window_, kTimer1Id);
     }
@@ -297,7 +280,7 @@ void MainWindow::setTimerEnabled(bool enabled) {
 }
 
 void MainWindow::destroy() {
-    if (!DestroyWindow(window_)) throwLastError();
+    if (!DestroyWindow(window_)) throw Failure{};
 }
 
 MainWindow::~MainWindow() {
@@ -362,18 +345,14 @@ void MainWindow::onKeyPress(HWND edit, int& key) {
 LRESULT CALLBACK MainWindow::keyPressProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                           DWORD_PTR self) {
     auto* window = reinterpret_cast<MainWindow*>(self);
-    try {
-        const auto* asked = reinterpret_cast<const MSG*>(lParam);
-        if (message == WM_GETDLGCODE && asked && asked->message == WM_KEYDOWN && asked->wParam == VK_RETURN)
-            return DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTALLKEYS;
-        if (message == WM_CHAR) {
-            int key = static_cast<int>(wParam);
-            window->onKeyPress(edit, key);
-            if (key == 0) return 0;
-            wParam = static_cast<WPARAM>(key);
-        }
-    } catch (...) {
-        // Every procedure reports its own failures; nothing may unwind into Windows.
+    const auto* asked = reinterpret_cast<const MSG*>(lParam);
+    if (message == WM_GETDLGCODE && asked && asked->message == WM_KEYDOWN && asked->wParam == VK_RETURN)
+        return DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTALLKEYS;
+    if (message == WM_CHAR) {
+        int key = static_cast<int>(wParam);
+        atCallbackBoundary([&] { window->onKeyPress(edit, key); });
+        if (key == 0) return 0;
+        wParam = static_cast<WPARAM>(key);
     }
     return DefSubclassProc(edit, message, wParam, lParam);
 }
@@ -381,16 +360,7 @@ LRESULT CALLBACK MainWindow::keyPressProc(HWND edit, UINT message, WPARAM wParam
 void MainWindow::onPaint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window_, &paint);
-    for (const SeparatorLine& line : kSeparator) {
-        HPEN pen = CreatePen(PS_SOLID, line.widthPixels, line.colour);
-        HGDIOBJ old = SelectObject(dc, pen);
-        // A pen wider than a pixel is centred on the line; keep it inside the client area.
-        const int y = line.widthPixels / 2;
-        MoveToEx(dc, twipsToPixels(line.fromX, dpi_), y, nullptr);
-        LineTo(dc, twipsToPixels(line.toX, dpi_), y);
-        SelectObject(dc, old);
-        DeleteObject(pen);
-    }
+    drawSeparator(dc, kSeparator, 0, dpi_);
     EndPaint(window_, &paint);
 }
 
@@ -420,12 +390,7 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
     }
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return self->onMessage(message, wParam, lParam);
-    } catch (...) {
-        // Every procedure reports its own failures; nothing may unwind into Windows.
-        return 0;
-    }
+    return atCallbackBoundary([&] { return self->onMessage(message, wParam, lParam); }, LRESULT{0});
 }
 
 LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {

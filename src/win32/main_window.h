@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "app/main_view.h"
+#include "main_view.h"
 #include "fonts.h"
 
 namespace rokan {
@@ -71,9 +71,6 @@ private:
     SizeBand sizeBand() const;
     void onGetMinMaxInfo(MINMAXINFO& limits);
     void onSizing(WPARAM edge, RECT& dragged);
-    SIZE frameSize() const;
-    void setClientSize(int width, int height);
-    void moveTo(int x, int y);
     HWND control(Control id) const { return controls_[static_cast<int>(id)]; }
 
     HINSTANCE instance_;

@@ -1,8 +1,8 @@
 #pragma once
 #include <windows.h>
 
-#include "app/dialogs.h"
-#include "app/main_view.h"
+#include "dialogs.h"
+#include "main_view.h"
 
 namespace rokan {
 

@@ -1,7 +1,6 @@
 #include "windows_process.h"
 
-#include "app/failure.h"
-#include "last_error.h"
+#include "failure.h"
 
 namespace rokan {
 
@@ -10,7 +9,7 @@ namespace rokan {
 bool WindowsProcess::previousInstance() {
     if (!singleCopy_) {
         singleCopy_ = CreateMutexW(nullptr, FALSE, L"Local\\Rokan.SingleCopy.{5B0E3C61-7A52-4C2B-9E07-2F1D4A8E6C93}");
-        if (!singleCopy_) throwLastError();
+        if (!singleCopy_) throw Failure{};
         return GetLastError() == ERROR_ALREADY_EXISTS;
     }
     return false;
@@ -20,7 +19,7 @@ std::wstring WindowsProcess::executableFolder() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) throwLastError();
+        if (length == 0) throw Failure{};
         if (length < path.size()) {
             path.resize(length);
             break;

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/process.h"
+#include "process.h"
 
 namespace rokan {
 

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "../unit/fakes.h"
-#include "settings/file_system.h"
-#include "settings/first_line.h"
-#include "settings/module1.h"
+#include "file_system.h"
+#include "first_line.h"
+#include "module1.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "about/frm_about.h"
+#include "about_texts.h"
+#include "frm_about.h"
 #include "fakes.h"
 #include "form_fixture.h"
 

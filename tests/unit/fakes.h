@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "app/dialogs.h"
-#include "app/failure.h"
-#include "app/main_view.h"
-#include "app/process.h"
-#include "app/twips.h"
-#include "echolink/echolink_port.h"
-#include "settings/number_text.h"
+#include "dialogs.h"
+#include "failure.h"
+#include "main_view.h"
+#include "process.h"
+#include "twips.h"
+#include "echolink_port.h"
+#include "number_text.h"
 
 namespace rokan::test {
 
@@ -164,7 +164,7 @@ public:
 
     void attach() override {
         journal_.push_back(L"attach");
-        if (creation == Creation::error) throw Failure{static_cast<std::int32_t>(0x80040154)};
+        if (creation == Creation::error) throw Failure{};
         hasObject = creation == Creation::object;
     }
     bool attached() const override { return hasObject; }

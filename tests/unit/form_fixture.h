@@ -1,7 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "app/frm_main.h"
+#include "frm_main.h"
 #include "fakes.h"
 #include "temp_folder.h"
 

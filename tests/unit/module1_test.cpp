@@ -1,9 +1,8 @@
 #include "form_fixture.h"
+#include "settings_line.h"
 
 namespace rokan::test {
 namespace {
-
-constexpr char kDefaultLine[] = "position= 165, 45, 4500, 2115\r\n";
 
 // The settings file on its own: a window that is not resized by any policy.
 class SettingsFile : public ::testing::Test {
@@ -25,68 +24,90 @@ protected:
     std::string file() const { return folder.read("rokan.ini"); }
 };
 
+using Values = std::array<std::int64_t, 4>;
+
+// The line's own rules; the fuzz corpus replays many more lines against an independent reader.
+TEST(SettingsLine, ReadsFourNumbersAfterTheFirstEqualsAndRaisesThemToTheirMinimums) {
+    const std::tuple<const char*, std::optional<Values>, bool> rows[] = {
+        {"position= 165, 45, 4500, 2115", Values{165, 45, 4500, 2115}, false},
+        {"position=100,50,5000,3000", Values{165, 50, 5000, 3000}, true},
+        {"position=-1500,-30, 4530, 2430", Values{165, 45, 4530, 2430}, true},
+        {"position=164,45,4500,2115", Values{165, 45, 4500, 2115}, true},
+        {"position=165,44,4500,2115", Values{165, 45, 4500, 2115}, true},
+        {"position=165,45,4499,2115", Values{165, 45, 4500, 2115}, true},
+        {"position=165,45,4500,2114", Values{165, 45, 4500, 2115}, true},
+        {" 1230 , 780 , 4530 , 2430 ", Values{1230, 780, 4530, 2430}, false},  // no "=": the whole line
+        {"size=a=1230, 780, 4530, 2430", std::nullopt, false},                 // only the first "=" counts
+        {"position= 1230.5, 1231.5, 4530, 2430", Values{1230, 1232, 4530, 2430}, false},
+        {"position= 1230, 780, 4530, 9999, 2430", Values{1230, 780, 4530, 2430}, false},  // a fifth field
+        {"position= 1230, 780, 4530", std::nullopt, false},
+        {"position=,45,4500,2115", std::nullopt, false},
+        {"position= 1230, left, 4530, 2430", std::nullopt, false},
+        {"position= 2147483648, 780, 4530, 2430", std::nullopt, false},
+        {"position= 1230, \xef\xbc\x97\xef\xbc\x98, 4530, 2430", std::nullopt, false},
+    };
+    for (const auto& [line, values, raised] : rows) {
+        const auto stored = readSettingsLine(line);
+        ASSERT_EQ(stored.has_value(), values.has_value()) << line;
+        if (!stored) continue;
+        EXPECT_EQ(stored->values, *values) << line;
+        EXPECT_EQ(stored->raised, raised) << line;
+    }
+}
+
 struct ReaderCase {
     const char* name;
     std::optional<std::string> content;  // nothing: no file
-    std::vector<std::wstring> placed;    // the assignments, in order
+    bool placed;                         // at 1230, 780, 4530, 2430
     bool ok;
-    bool defaultLineWritten;
 };
 
 class Reader : public SettingsFile, public ::testing::WithParamInterface<ReaderCase> {};
 
-const std::vector<std::wstring> kUnplaced{};
-
+// The file around the line: what is read of it, and what is written back.
 TEST_P(Reader, PlacesTheWindowAndRewritesAnythingItCannotUseAsItStands) {
     const ReaderCase& row = GetParam();
     if (row.content) folder.write("rokan.ini", *row.content);
 
     EXPECT_EQ(read(), row.ok);
 
-    EXPECT_EQ(journal, row.placed);
-    EXPECT_EQ(file(), row.defaultLineWritten ? std::string(kDefaultLine) : *row.content);
+    EXPECT_EQ(journal, row.placed ? (Journal{L"left 1230", L"top 780", L"width 4530", L"height 2430"}) : Journal{});
+    EXPECT_EQ(file(), row.ok ? *row.content : std::string(kDefaultSettingsLine));
     EXPECT_EQ(folder.fileCount(), 1u);
 }
 
-const std::vector<std::wstring> placedAt(int left, int top, int width, int height) {
-    return {L"left " + decimalText(left), L"top " + decimalText(top), L"width " + decimalText(width),
-            L"height " + decimalText(height)};
-}
+const std::string kStored = "position= 1230, 780, 4530, 2430";
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, Reader,
-    ::testing::Values(
-        ReaderCase{"missing", std::nullopt, kUnplaced, false, true}, ReaderCase{"empty", "", kUnplaced, false, true},
-        ReaderCase{"firstLineEmpty", "\r\nposition= 1230, 780, 4530, 2430\r\n", kUnplaced, false, true},
-        ReaderCase{"defaultLine", kDefaultLine, placedAt(165, 45, 4500, 2115), true, false},
-        ReaderCase{"storedRectangle", "position= 1230, 780, 4530, 2430\r\n", placedAt(1230, 780, 4530, 2430), true,
-                   false},
-        ReaderCase{"belowMinimums", "position=100,50,5000,3000\r\n", placedAt(165, 50, 5000, 3000), false, true},
-        ReaderCase{"negatives", "position=-1500,-30, 4530, 2430\r\n", placedAt(165, 45, 4530, 2430), false, true},
-        ReaderCase{"equalToMinimums", "position=165,45,4500,2115", placedAt(165, 45, 4500, 2115), true, false},
-        ReaderCase{"threeNumbers", "position= 1230, 780, 4530\r\n", kUnplaced, false, true},
-        ReaderCase{"emptyField", "position=,45,4500,2115\r\n", kUnplaced, false, true},
-        ReaderCase{"aWord", "position= 1230, left, 4530, 2430\r\n", kUnplaced, false, true},
-        ReaderCase{"noEquals", " 1230, 780, 4530, 2430\r\n", placedAt(1230, 780, 4530, 2430), true, false},
-        ReaderCase{"anotherKey", "size= 1230, 780, 4530, 2430\r\n", placedAt(1230, 780, 4530, 2430), true, false},
-        ReaderCase{"blanksAround", "position= 1230 , 780 , 4530 , 2430 \r\n", placedAt(1230, 780, 4530, 2430), true,
-                   false},
-        ReaderCase{"halvesToEven", "position= 1230.5, 1231.5, 4530, 2430\r\n", placedAt(1230, 1232, 4530, 2430), true,
-                   false},
-        ReaderCase{"fifthField", "position= 1230, 780, 4530, 9999, 2430\r\n", placedAt(1230, 780, 4530, 2430), true,
-                   false},
-        ReaderCase{"secondLineIgnored", "position= 1230, 780, 4530, 2430\r\nnext line\r\n",
-                   placedAt(1230, 780, 4530, 2430), true, false},
-        ReaderCase{"lfOnly", "position= 1230, 780, 4530, 2430\nnext", placedAt(1230, 780, 4530, 2430), true, false},
-        ReaderCase{"beyond32Bits", "position= 2147483648, 780, 4530, 2430\r\n", kUnplaced, false, true},
-        ReaderCase{"nonAscii", "position= 1230, \xef\xbc\x97\xef\xbc\x98\xef\xbc\x90, 4530, 2430\r\n", kUnplaced, false,
-                   true},
-        ReaderCase{"nulByte", std::string("position= 1230, 7") + '\0' + "80, 4530, 2430\r\n", kUnplaced, false, true},
-        ReaderCase{"firstLineTooLong", "position= 1230, 780, 4530, 2430" + std::string(5000, ' ') + "\r\n", kUnplaced,
-                   false, true},
-        ReaderCase{"longButWithinLimit", "position= 1230, 780, 4530, 2430" + std::string(4000, ' ') + "\r\n",
-                   placedAt(1230, 780, 4530, 2430), true, false}),
+    ::testing::Values(ReaderCase{"missing", std::nullopt, false, false}, ReaderCase{"empty", "", false, false},
+                      ReaderCase{"firstLineEmpty", "\r\n" + kStored + "\r\n", false, false},
+                      ReaderCase{"stored", kStored + "\r\n", true, true},
+                      ReaderCase{"secondLineIgnored", kStored + "\r\nnext line\r\n", true, true},
+                      ReaderCase{"lfOnly", kStored + "\nnext", true, true},
+                      ReaderCase{"nulByte", std::string("position= 1230, 7") + '\0' + "80, 4530, 2430\r\n", false,
+                                 false},
+                      ReaderCase{"longButWithinLimit", kStored + std::string(4096 - kStored.size(), ' '), true, true},
+                      ReaderCase{"firstLineTooLong", kStored + std::string(4097 - kStored.size(), ' '), false, false}),
     [](const ::testing::TestParamInfo<ReaderCase>& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsFile, TheDefaultLineReadBackIsTakenAndLeftAsItIs) {
+    folder.write("rokan.ini", kDefaultSettingsLine);
+
+    EXPECT_TRUE(read());
+
+    EXPECT_EQ(journal, (Journal{L"left 165", L"top 45", L"width 4500", L"height 2115"}));
+    EXPECT_EQ(file(), kDefaultSettingsLine);
+}
+
+TEST_F(SettingsFile, ARaisedValueIsPlacedButTheFileGetsTheDefaultLine) {
+    folder.write("rokan.ini", "position=100,50,5000,3000\r\n");
+
+    EXPECT_FALSE(read());
+
+    EXPECT_EQ(journal, (Journal{L"left 165", L"top 50", L"width 5000", L"height 3000"}));
+    EXPECT_EQ(file(), kDefaultSettingsLine);
+}
 
 TEST_F(SettingsFile, AWindowNoMonitorShowsIsBroughtBackKeepingItsSize) {
     folder.write("rokan.ini", "position= 50000, 780, 4530, 2430\r\n");
@@ -104,7 +125,7 @@ TEST_F(SettingsFile, ARefusedPlacementFallsBackToTheDefaultLineSilently) {
     EXPECT_FALSE(read());
 
     EXPECT_EQ(journal, (Journal{L"left 1230", L"top 780"}));
-    EXPECT_EQ(file(), kDefaultLine);
+    EXPECT_EQ(file(), kDefaultSettingsLine);
 }
 
 TEST_F(SettingsFile, WritersPutFourNumbersWithTheirSignPosition) {

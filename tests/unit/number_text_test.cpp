@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "settings/number_text.h"
+#include "number_text.h"
 
 namespace rokan {
 namespace {

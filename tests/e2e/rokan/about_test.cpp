@@ -1,6 +1,6 @@
 // The About box: how it opens, where, what it says, how it closes, and that
 // the program keeps living behind it.
-#include "about/frm_about.h"
+#include "about_texts.h"
 #include "rokan_fixture.h"
 #include "standin_commands.h"
 
@@ -40,9 +40,9 @@ TEST_F(About, AltAOpensItBesideTheMainWindowWithItsTexts) {
 
     expectBesideMain(about);
     const auto texts = labels(about);
-    for (const std::wstring& expected : {std::wstring(L"Rokan"), std::wstring(L"Ver. 0.1.1"), std::wstring(kDescription),
-                                        std::wstring(L"HELP File is [ Readme.txt ]"),
-                                        std::wstring(L"Message:  Enjoy EchoLink Life!!"), std::wstring(kCopyright)})
+    for (const std::wstring& expected : {std::wstring(L"Rokan"), std::wstring(L"Ver. 0.1.1"),
+                                         std::wstring(kDescription), std::wstring(L"HELP File is [ Readme.txt ]"),
+                                         std::wstring(L"Message:  Enjoy EchoLink Life!!"), std::wstring(kCopyright)})
         EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << narrow(expected);
     EXPECT_EQ(focusedWindow(about), childById(about, IDOK));
     EXPECT_FALSE(enabled(main));

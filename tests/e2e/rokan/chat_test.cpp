@@ -1,5 +1,5 @@
 // Command templates and the chat line, as the operator uses them.
-#include "app/command_templates.h"
+#include "command_templates.h"
 #include "rokan_fixture.h"
 #include "standin_commands.h"
 

@@ -1,0 +1,28 @@
+#pragma once
+#include <array>
+
+#include "messages.h"
+#include "main_layout.h"
+
+namespace rokan {
+
+struct CommandTemplate {
+    Control button;
+    const wchar_t* text;            // exactly what goes into the chat line
+    const wchar_t* failureMessage;  // the button handler's own
+};
+
+// Commands that take an argument end in a blank, ready for the call sign.
+inline constexpr std::array<CommandTemplate, 9> kCommandTemplates{{
+    {Control::btmMute, L".mute ", kCmdMuteError},
+    {Control::btnUnMute, L".unmute ", kCmdAdminError},
+    {Control::btmLurkd, L".lurk disable", kCmdHelpError},
+    {Control::btnConnect, L".connect ", kCmdConnectError},
+    {Control::btnDisconnect, L".disconnect ", kCmdDisconnectError},
+    {Control::btnStatus, L".stat", kCmdStatError},
+    {Control::btnSysop, L".sysop ", kCmdSysopError},
+    {Control::btnUsers, L".users ", kCmdUsersError},
+    {Control::btnAdmins, L".admins ", kCmdVersionError},
+}};
+
+}  // namespace rokan

@@ -1,0 +1,95 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "separator_line.h"
+
+// The main window as designed, in twips (1/1440 inch) and points; the shell
+// scales it to the window's DPI.
+namespace rokan {
+
+// The nine template buttons first, in the order of their control index.
+enum class Control : int {
+    btnConnect,
+    btnDisconnect,
+    btmMute,
+    btnAdmins,
+    btnUsers,
+    btnStatus,
+    btnSysop,
+    btnUnMute,
+    btmLurkd,
+    sInput,
+    B_Send,
+    sCall,
+    gMin,
+    Label1,
+    btnAutoMute,
+    btnMuteOff,
+};
+inline constexpr int kControlCount = 16;
+
+enum class ControlKind { button, edit, label };
+
+struct FontSpec {
+    double points;
+    bool bold;
+};
+
+struct ControlLayout {
+    Control id;
+    ControlKind kind;
+    const wchar_t* text;
+    int left, top, width, height;
+    FontSpec font;
+};
+
+inline constexpr FontSpec kWindowFont{12, true};
+inline constexpr wchar_t kFontFace[] = L"ＭＳ Ｐゴシック";
+inline constexpr int kFontCharset = 128;  // SHIFTJIS_CHARSET
+
+inline constexpr int kClientWidth = 4410;
+inline constexpr int kClientHeight = 1740;
+// Width and Height as the program sees them are the client area plus this
+// frame, whatever the real frame of the running Windows looks like.
+inline constexpr int kDesignFrameWidth = 120;
+inline constexpr int kDesignFrameHeight = 810;
+// The size policy's band, in the same terms.
+inline constexpr float kFixedWidth = 4530;
+inline constexpr float kMaximumHeight = 2560;
+inline constexpr float kMinimumHeight = 2130;
+inline constexpr float kPanelThreshold = 2550;  // the panel shows above it
+inline constexpr int kDefaultLeft = 165;
+inline constexpr int kDefaultTop = 45;
+
+inline constexpr unsigned kTimerIntervalMs = 60000;
+
+// In tab order: the shell creates them in this order, which is the order Tab
+// walks. The label takes no focus.
+inline constexpr std::array<ControlLayout, kControlCount> kMainControls{{
+    {Control::sInput, ControlKind::edit, L"", 60, 960, 3675, 300, {12, false}},
+    {Control::B_Send, ControlKind::button, L"Send", 3720, 960, 615, 300, {9, true}},
+    {Control::btnConnect, ControlKind::button, L".connect", 60, 60, 1395, 255, {9.75, true}},
+    {Control::btnDisconnect, ControlKind::button, L".disconnect", 60, 360, 1395, 255, {9.75, true}},
+    {Control::btmMute, ControlKind::button, L".mute", 1500, 60, 1395, 255, {9.75, true}},
+    {Control::btnAdmins, ControlKind::button, L".admins", 60, 660, 1395, 255, {9.75, true}},
+    {Control::btnUsers, ControlKind::button, L".users", 2940, 360, 1395, 255, {9.75, true}},
+    {Control::btnStatus, ControlKind::button, L".stat", 1500, 660, 1395, 255, {9.75, true}},
+    {Control::btnSysop, ControlKind::button, L".sysop", 2940, 60, 1395, 255, {9.75, true}},
+    {Control::btnUnMute, ControlKind::button, L".unmute", 1500, 360, 1395, 255, {9.75, true}},
+    {Control::btmLurkd, ControlKind::button, L".lurk disable", 2940, 660, 1395, 255, {9.75, true}},
+    {Control::sCall, ControlKind::edit, L"", 60, 1320, 1515, 360, kWindowFont},
+    {Control::btnAutoMute, ControlKind::button, L"noise cancel", 2640, 1320, 1695, 375, {9.75, true}},
+    {Control::gMin, ControlKind::edit, L"10", 1680, 1320, 375, 375, {12, false}},
+    {Control::Label1, ControlKind::label, L"min", 2160, 1440, 375, 255, {9.75, false}},
+    {Control::btnMuteOff, ControlKind::button, L"Mute Off", 2640, 1320, 1695, 375, {9.75, true}},
+}};
+
+// The etched separator along the top of the client area.
+inline constexpr std::array<SeparatorLine, 3> kSeparator{{
+    {0, 5460, 0x00FFFFFF, 2},
+    {0, 4380, 0x00808080, 1},
+    {0, 5520, 0x00808080, 1},
+}};
+
+}  // namespace rokan

@@ -1,0 +1,28 @@
+#pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// rokan.ini's one line: "position=" and the main window's Left, Top, Width
+// and Height in twips, each with a sign position.
+namespace rokan {
+
+// A longer first line is not one Rokan wrote; reading no further keeps a huge file harmless.
+inline constexpr std::size_t kMaxSettingsLineBytes = 4096;
+inline constexpr char kDefaultSettingsLine[] = "position= 165, 45, 4500, 2115\r\n";
+
+struct StoredRectangle {
+    std::array<std::int64_t, 4> values;  // Left, Top, Width, Height, each at least its minimum
+    bool raised;                         // whether any value was below its minimum
+};
+
+// The rectangle a first line holds, or nothing when the line is not in the format.
+std::optional<StoredRectangle> readSettingsLine(std::string_view line);
+
+// The line, with its CR LF, that stores a rectangle.
+std::string settingsLine(float left, float top, float width, float height);
+
+}  // namespace rokan

@@ -1,0 +1,47 @@
+#include "messages.h"
+#include "command_templates.h"
+#include "frm_main.h"
+#include "guarded.h"
+
+namespace rokan {
+
+void frmMain::templateButton_Click(Control button) {
+    for (const CommandTemplate& entry : kCommandTemplates) {
+        if (entry.button == button) {
+            guarded(dialogs_, entry.failureMessage, [&] { cmd(entry.text); });
+            return;
+        }
+    }
+}
+
+void frmMain::cmd(const std::wstring& commandTemplate) {
+    guarded(dialogs_, kCmdError, [&] {
+        view_.setFocus(Control::sInput);
+        view_.setText(Control::sInput, commandTemplate);
+        view_.setCaret(Control::sInput, commandTemplate.size());
+    });
+}
+
+void frmMain::B_Send_Click() {
+    guarded(dialogs_, kSendClickError, [&] { SendChatMsg(); });
+}
+
+void frmMain::sInput_KeyPress(int& key) {
+    guarded(dialogs_, kInputKeyPressError, [&] {
+        if (key == kEnterKey) {
+            SendChatMsg();
+            key = 0;
+        }
+    });
+}
+
+// The line goes exactly as typed; after a failure it stays for another try.
+void frmMain::SendChatMsg() {
+    guarded(dialogs_, kSendChatMsgError, [&] {
+        Echo_.sendChat(view_.text(Control::sInput));
+        view_.setText(Control::sInput, L"");
+        view_.setFocus(Control::sInput);
+    });
+}
+
+}  // namespace rokan

@@ -1,0 +1,77 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "dialogs.h"
+#include "main_view.h"
+#include "process.h"
+#include "echolink_port.h"
+#include "module1.h"
+
+namespace rokan {
+
+inline constexpr int kEnterKey = 13;
+
+// The main window's procedures and the state it owns. The shell calls the
+// event procedures; everything reaches the world through the ports.
+class frmMain {
+public:
+    frmMain(MainView& view, EchoLinkPort& echo, Dialogs& dialogs, Process& process, Module1& settings);
+
+    // Start-up and shutdown.
+    void Form_Load();
+    void Form_Unload();
+    void Echo_Closing();
+    // The window system's unload: raises Form_Unload once; asking again while
+    // the window is unloading does nothing.
+    void unload();
+    // The window size policy: fixed width, a band of heights, the panel only when tall.
+    void Form_Resize();
+
+    // Command templates and the chat line. Key handlers set key to 0 to swallow it.
+    void templateButton_Click(Control button);
+    void B_Send_Click();
+    void sInput_KeyPress(int& key);
+
+    // The timed mute.
+    void btnAutoMute_Click();
+    void sCall_KeyPress(int& key);
+    void btnMuteOff_Click();
+    void Timer1_Timer();
+
+    void mnuAbout_Click();
+
+    const std::wstring& versionTitle() const { return versionTitle_; }
+    bool muted() const { return muted_; }
+    std::int16_t remainingMinutes() const { return remainingMinutes_; }
+    std::int16_t initialMinutes() const { return initialMinutes_; }
+
+private:
+    void ProgEnding();
+    void endProgram();
+    void unmuteBeforeEnding();
+
+    void cmd(const std::wstring& commandTemplate);
+    void SendChatMsg();
+
+    void NoiseReject();
+    void SendMute();
+    void SendUnMute();
+
+    void mute_window();
+    void mute_disable();
+
+    MainView& view_;
+    EchoLinkPort& Echo_;
+    Dialogs& dialogs_;
+    Process& process_;
+    Module1& settings_;
+
+    std::wstring versionTitle_;
+    bool unloading_ = false;
+    bool muted_ = false;
+    std::int16_t remainingMinutes_ = 0;
+    std::int16_t initialMinutes_ = 0;
+};
+
+}  // namespace rokan

@@ -1,0 +1,76 @@
+#include "module1.h"
+
+#include "failure.h"
+#include "guarded.h"
+#include "messages.h"
+#include "settings_line.h"
+
+namespace rokan {
+
+void Module1::getRokanpath() {
+    guarded(dialogs_, kGetRokanpathError, [&] {
+        std::wstring folder = process_.executableFolder();
+        if (folder.empty() || folder.back() != L'\\') folder += L'\\';
+        applicationDirectory_ = folder;
+    });
+}
+
+void Module1::iniRead(bool& ok) {
+    readerHasRun_ = true;
+    try {
+        getRokanpath();
+        const auto line = files_.readFirstLine(settingsPath(), kMaxSettingsLineBytes);
+        if (!line) throw Failure{};
+        placeWindow(*line, ok);
+    } catch (const ProcessEnded&) {
+        throw;
+    } catch (...) {
+        iniDefWrite();
+        ok = false;
+    }
+}
+
+// Every value is read and checked before the window moves, so a broken line leaves it where it was.
+void Module1::placeWindow(const std::string& line, bool& ok) {
+    const auto stored = readSettingsLine(line);
+    if (!stored) throw Failure{};
+    const auto& [left, top, width, height] = stored->values;
+    window_.setLeft(static_cast<float>(left));
+    window_.setTop(static_cast<float>(top));
+    window_.setWidth(static_cast<float>(width));
+    window_.setHeight(static_cast<float>(height));
+    // A rectangle no monitor shows (a monitor since unplugged) would leave the window out of reach.
+    if (!window_.onAnyMonitor()) {
+        window_.setLeft(kDefaultLeft);
+        window_.setTop(kDefaultTop);
+    }
+    ok = !stored->raised;
+    if (stored->raised) iniDefWrite();
+}
+
+void Module1::iniWrite() {
+    guarded(dialogs_, kIniWriteError, [&] {
+        if (applicationDirectory_.empty()) getRokanpath();
+        replaceSettingsFile(settingsLine(window_.left(), window_.top(), window_.width(), window_.height()));
+    });
+}
+
+void Module1::iniDefWrite() {
+    guarded(dialogs_, kIniDefWriteError, [&] { replaceSettingsFile(kDefaultSettingsLine); });
+}
+
+// Written aside, then put in place in one step: a crash or a full disk leaves
+// the old line or the new one, never a torn file.
+void Module1::replaceSettingsFile(const std::string& line) {
+    const std::wstring path = settingsPath();
+    const std::wstring written = path + L".new";
+    try {
+        files_.writeFile(written, line);
+        files_.replaceFile(written, path);
+    } catch (...) {
+        files_.removeFile(written);
+        throw;
+    }
+}
+
+}  // namespace rokan

@@ -1,0 +1,42 @@
+#pragma once
+#include <string>
+
+#include "dialogs.h"
+#include "main_view.h"
+#include "process.h"
+#include "file_system.h"
+
+namespace rokan {
+
+// rokan.ini beside the executable: one line with the main window's Left, Top,
+// Width and Height in twips. Nothing else touches the file.
+class Module1 {
+public:
+    Module1(MainView& window, Dialogs& dialogs, Process& process, FileSystem& files)
+        : window_(window), dialogs_(dialogs), process_(process), files_(files) {}
+
+    void getRokanpath();
+    // Places the main window from the file; ok: the stored values were used as they stood.
+    void iniRead(bool& ok);
+    // Stores the main window's rectangle.
+    void iniWrite();
+    void iniDefWrite();
+
+    const std::wstring& applicationDirectory() const { return applicationDirectory_; }
+    // Whether this run has read the file, so that its rectangle is the user's to keep.
+    bool readerHasRun() const { return readerHasRun_; }
+
+private:
+    void placeWindow(const std::string& line, bool& ok);
+    void replaceSettingsFile(const std::string& line);
+    std::wstring settingsPath() const { return applicationDirectory_ + L"rokan.ini"; }
+
+    MainView& window_;
+    Dialogs& dialogs_;
+    Process& process_;
+    FileSystem& files_;
+    std::wstring applicationDirectory_;
+    bool readerHasRun_ = false;
+};
+
+}  // namespace rokan

@@ -1,0 +1,74 @@
+#include <string>
+
+#include "messages.h"
+#include "frm_main.h"
+#include "guarded.h"
+#include "version.h"
+
+namespace rokan {
+
+frmMain::frmMain(MainView& view, EchoLinkPort& echo, Dialogs& dialogs, Process& process, Module1& settings)
+    : view_(view), Echo_(echo), dialogs_(dialogs), process_(process), settings_(settings) {}
+
+void frmMain::Form_Load() {
+    try {
+        view_.setVisible(Control::btnMuteOff, false);
+        muted_ = false;
+
+        if (process_.previousInstance()) {
+            dialogs_.message(kAlreadyRunning, kAppTitle);
+            Echo_.release();
+            unload();
+            process_.end();
+        }
+
+        Echo_.attach();
+        if (!Echo_.attached()) {
+            dialogs_.message(kLaunchFailed, kLaunchFailedCaption);
+            return;
+        }
+
+        bool settingsUsedAsStored = false;
+        settings_.iniRead(settingsUsedAsStored);
+
+        versionTitle_ = std::wstring(kAppTitle) + L" Ver." + kVersionNumbers + L" ";
+        view_.setCaption(versionTitle_);
+    } catch (const ProcessEnded&) {
+        throw;
+    } catch (...) {
+        dialogs_.message(kNotInstalled, kAppTitle);
+        Echo_Closing();
+    }
+}
+
+void frmMain::Form_Unload() {
+    guarded(dialogs_, kFormUnloadError, [&] { endProgram(); });
+}
+
+void frmMain::Echo_Closing() {
+    guarded(dialogs_, kEchoClosingError, [&] { endProgram(); });
+}
+
+void frmMain::endProgram() {
+    ProgEnding();
+    unload();
+    process_.end();
+}
+
+void frmMain::unload() {
+    if (unloading_) return;
+    unloading_ = true;
+    Form_Unload();
+    view_.destroy();
+}
+
+void frmMain::ProgEnding() {
+    guarded(dialogs_, kProgEndingError, [&] {
+        unmuteBeforeEnding();
+        // A run that never read the file must not replace the user's rectangle with its own.
+        if (settings_.readerHasRun()) settings_.iniWrite();
+        Echo_.release();
+    });
+}
+
+}  // namespace rokan

@@ -1,0 +1,80 @@
+#include "messages.h"
+#include "failure.h"
+#include "frm_main.h"
+#include "guarded.h"
+#include "number_text.h"
+
+namespace rokan {
+
+void frmMain::btnAutoMute_Click() {
+    guarded(dialogs_, kAutoMuteError, [&] {
+        const auto minutes = parseInteger16(view_.text(Control::gMin));
+        if (!minutes) throw Failure{};
+        remainingMinutes_ = *minutes;
+        initialMinutes_ = remainingMinutes_;
+        if (!view_.text(Control::sCall).empty()) NoiseReject();
+    });
+}
+
+// Enter mutes without reading the minutes box: the count goes on from what it holds.
+void frmMain::sCall_KeyPress(int& key) {
+    guarded(dialogs_, kCallKeyPressError, [&] {
+        if (key == kEnterKey && !view_.text(Control::sCall).empty()) {
+            NoiseReject();
+            key = 0;
+        }
+    });
+}
+
+void frmMain::btnMuteOff_Click() {
+    guarded(dialogs_, kMuteOffError, [&] { SendUnMute(); });
+}
+
+// The timer runs before the mute is sent, so even a failed mute ends in an unmute attempt.
+void frmMain::NoiseReject() {
+    guarded(dialogs_, kNoiseRejectError, [&] {
+        view_.setTimerEnabled(true);
+        SendMute();
+    });
+}
+
+void frmMain::SendMute() {
+    guarded(dialogs_, kSendMuteError, [&] {
+        Echo_.sendChat(L".mute " + view_.text(Control::sCall));
+        muted_ = true;
+        mute_window();
+        view_.setFocus(Control::sCall);
+    });
+}
+
+// The count stops at the smallest value rather than overflowing, so every
+// countdown reaches its unmute.
+void frmMain::Timer1_Timer() {
+    guarded(dialogs_, kTimerError, [&] {
+        if (remainingMinutes_ > INT16_MIN) --remainingMinutes_;
+        view_.setText(Control::gMin, decimalText(remainingMinutes_));
+        if (remainingMinutes_ <= 0) SendUnMute();
+    });
+}
+
+// A failed unmute leaves the flag and the timer on: the next tick tries again.
+void frmMain::SendUnMute() {
+    guarded(dialogs_, kSendUnMuteError, [&] {
+        Echo_.sendChat(L".unmute " + view_.text(Control::sCall));
+        muted_ = false;
+        view_.setFocus(Control::sCall);
+        mute_window();
+        view_.setText(Control::gMin, decimalText(initialMinutes_));
+        view_.setTimerEnabled(false);
+    });
+}
+
+// A station muted by a countdown must not stay muted because Rokan ended.
+// Tried once: ending goes on whatever EchoLink answers.
+void frmMain::unmuteBeforeEnding() {
+    if (!muted_ || !Echo_.attached()) return;
+    muted_ = false;
+    guarded(dialogs_, kSendUnMuteError, [&] { Echo_.sendChat(L".unmute " + view_.text(Control::sCall)); });
+}
+
+}  // namespace rokan

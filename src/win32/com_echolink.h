@@ -1,0 +1,36 @@
+#pragma once
+#include <windows.h>
+#include <ocidl.h>
+#include <wrl/client.h>
+
+#include "echolink_port.h"
+
+namespace rokan {
+
+// EchoLink reached through COM on the UI thread's apartment. Closing is
+// announced by sending closingMessage to the window given, inside EchoLink's
+// own call, so Rokan ends while EchoLink still takes its last lines.
+class ComEchoLink final : public EchoLinkPort {
+public:
+    ComEchoLink(HWND notify, UINT closingMessage) : notify_(notify), closingMessage_(closingMessage) {}
+    ComEchoLink(const ComEchoLink&) = delete;
+    ComEchoLink& operator=(const ComEchoLink&) = delete;
+    ~ComEchoLink() override { release(); }
+
+    void attach() override;
+    bool attached() const override { return application_ != nullptr; }
+    void sendChat(const std::wstring& text) override;
+    void release() override;
+
+private:
+    void listenForClosing();
+
+    HWND notify_;
+    UINT closingMessage_;
+    // Asked for through EchoLink's application interface; only its chat entry is called.
+    Microsoft::WRL::ComPtr<IUnknown> application_;
+    Microsoft::WRL::ComPtr<IConnectionPoint> events_;
+    DWORD adviseCookie_ = 0;
+};
+
+}  // namespace rokan

@@ -1,0 +1,52 @@
+#include <windows.h>
+
+#include "failure.h"
+#include "file_system.h"
+#include "first_line.h"
+
+namespace rokan {
+namespace {
+
+class WindowsFileSystem final : public FileSystem {
+public:
+    std::optional<std::string> readFirstLine(const std::wstring& path, std::size_t maxBytes) override {
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+        std::string head(maxBytes + 2, '\0');
+        DWORD read = 0;
+        const BOOL ok = ReadFile(file, head.data(), static_cast<DWORD>(head.size()), &read, nullptr);
+        LARGE_INTEGER size{};
+        const BOOL sized = GetFileSizeEx(file, &size);
+        CloseHandle(file);
+        if (!ok || !sized) return std::nullopt;
+        head.resize(read);
+        return firstLineOf(head, static_cast<ULONGLONG>(size.QuadPart) <= read, maxBytes);
+    }
+
+    void writeFile(const std::wstring& path, const std::string& bytes) override {
+        HANDLE file =
+            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) throw Failure{};
+        DWORD written = 0;
+        const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                        written == bytes.size() && FlushFileBuffers(file);
+        CloseHandle(file);
+        if (!ok) throw Failure{};
+    }
+
+    void replaceFile(const std::wstring& from, const std::wstring& to) override {
+        if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) throw Failure{};
+    }
+
+    void removeFile(const std::wstring& path) noexcept override { DeleteFileW(path.c_str()); }
+};
+
+}  // namespace
+
+FileSystem& machineFileSystem() {
+    static WindowsFileSystem files;
+    return files;
+}
+
+}  // namespace rokan
