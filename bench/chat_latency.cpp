@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "check/hand_link.h"
 #include "control_ids.h"
+#include "echolink/echolink_automation.h"
 #include "standin_ids.h"
 #include "stats.h"
 #include "subcommands.h"
@@ -110,21 +110,19 @@ private:
     }
     void serve() {
         result_ = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        IHandLink* link = nullptr;
-        if (SUCCEEDED(result_)) {
-            void* object = nullptr;
+        void* object = nullptr;
+        if (SUCCEEDED(result_))
             result_ = CoCreateInstance(standin::kClsid, nullptr, CLSCTX_ALL, standin::kLinkIid, &object);
-            link = static_cast<IHandLink*>(object);
-        }
+        auto* link = static_cast<echolink::Application*>(object);
         if (SUCCEEDED(result_) && !link) result_ = E_POINTER;
         SetEvent(done_);
         while (link && WaitForSingleObject(go_, INFINITE) == WAIT_OBJECT_0 && !stopping_) {
             const double start = nowMs();
-            result_ = link->SendChat(line_);
+            result_ = link->functions->SendChat(link, line_);
             callTimes_.push_back(nowMs() - start);
             SetEvent(done_);
         }
-        if (link) link->Release();
+        if (object) static_cast<IUnknown*>(object)->Release();
         CoUninitialize();
     }
 

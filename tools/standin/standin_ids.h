@@ -1,5 +1,5 @@
-// Identifiers of EchoLink's automation server as Rokan binds to them; shared by
-// the stand-in and its verification client. echolink.idl repeats them for widl.
+// Identifiers of EchoLink's automation server as Rokan binds to them, for the
+// stand-in and the benchmark. echolink.idl repeats them for widl.
 #pragma once
 
 #include <windows.h>
@@ -16,8 +16,7 @@ inline constexpr CLSID kClsid{0xD1FB3C9A, 0xBB2D, 0x446A, {0xA7, 0x4A, 0xE7, 0x7
 inline constexpr IID kLinkIid{0x7733112C, 0x4577, 0x4432, {0x9D, 0xB0, 0xA9, 0x39, 0x81, 0x84, 0xEA, 0xF6}};
 inline constexpr IID kEventsIid{0x6F55F7AF, 0x8DA6, 0x400F, {0x96, 0xEB, 0xC3, 0x71, 0xF0, 0x31, 0x16, 0x11}};
 
-// Event numbering, as in echolink.idl (the verification client re-reads it
-// from the registered type library rather than trusting these).
+// Event numbering, as in echolink.idl.
 inline constexpr DISPID kClosingDispid = 14;
 inline constexpr DISPID kFirstOtherDispid = 1;
 inline constexpr DISPID kLastOtherDispid = 13;
