@@ -11,7 +11,7 @@
 
 #include "bench_support.h"
 #include "control_ids.h"
-#include "echolink/echolink_automation.h"
+#include "echolink_automation.h"
 #include "standin_ids.h"
 #include "stats.h"
 #include "subcommands.h"

@@ -12,7 +12,7 @@
 #include <fstream>
 #include <string>
 
-#include "echolink/echolink_automation.h"
+#include "echolink_automation.h"
 #include "standin_commands.h"
 
 namespace {
