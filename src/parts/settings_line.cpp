@@ -34,6 +34,13 @@ std::wstring widened(std::string_view bytes) {
 
 }  // namespace
 
+std::optional<std::string> firstLineOf(std::string_view head) {
+    const std::string_view line = head.substr(0, head.find_first_of("\r\n"));
+    if (line.empty() && head.empty()) return std::nullopt;
+    if (line.size() > kMaxSettingsLineBytes) return std::nullopt;
+    return std::string(line);
+}
+
 std::optional<StoredRectangle> readSettingsLine(std::string_view line) {
     const auto fields = fieldsOf(line);
     if (!fields) return std::nullopt;

@@ -19,6 +19,11 @@ struct StoredRectangle {
     bool raised;                         // whether any value was below its minimum
 };
 
+// The first line of what was read from the start of the file (at least
+// kMaxSettingsLineBytes + 1 bytes, or the whole file), without its line end;
+// nothing when the file is empty or its first line is longer than the limit.
+std::optional<std::string> firstLineOf(std::string_view head);
+
 // The rectangle a first line holds, or nothing when the line is not in the format.
 std::optional<StoredRectangle> readSettingsLine(std::string_view line);
 

@@ -5,7 +5,6 @@
 
 #include "failure.h"
 #include "file_system.h"
-#include "first_line.h"
 
 // For the Linux build that runs the tests: Windows paths mapped onto POSIX ones.
 namespace rokan {
@@ -27,14 +26,15 @@ std::string posixPath(const std::wstring& path) {
 
 class PosixFileSystem final : public FileSystem {
 public:
-    std::optional<std::string> readFirstLine(const std::wstring& path, std::size_t maxBytes) override {
+    std::optional<std::string> readStart(const std::wstring& path, std::size_t maxBytes) override {
         std::FILE* file = std::fopen(posixPath(path).c_str(), "rb");
         if (!file) return std::nullopt;
-        std::string head(maxBytes + 2, '\0');
+        std::string head(maxBytes, '\0');
         head.resize(std::fread(head.data(), 1, head.size(), file));
-        const bool atEnd = std::feof(file) != 0;
+        const bool failed = std::ferror(file) != 0;
         std::fclose(file);
-        return firstLineOf(head, atEnd, maxBytes);
+        if (failed) return std::nullopt;
+        return head;
     }
 
     void writeFile(const std::wstring& path, const std::string& bytes) override {

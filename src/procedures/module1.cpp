@@ -19,7 +19,8 @@ void Module1::iniRead(bool& ok) {
     readerHasRun_ = true;
     try {
         getRokanpath();
-        const auto line = files_.readFirstLine(settingsPath(), kMaxSettingsLineBytes);
+        const auto head = files_.readStart(settingsPath(), kMaxSettingsLineBytes + 1);
+        const auto line = head ? firstLineOf(*head) : std::nullopt;
         if (!line) throw Failure{};
         placeWindow(*line, ok);
     } catch (const ProcessEnded&) {
@@ -51,26 +52,13 @@ void Module1::placeWindow(const std::string& line, bool& ok) {
 void Module1::iniWrite() {
     guarded(dialogs_, kIniWriteError, [&] {
         if (applicationDirectory_.empty()) getRokanpath();
-        replaceSettingsFile(settingsLine(window_.left(), window_.top(), window_.width(), window_.height()));
+        replaceFileContent(files_, settingsPath(),
+                           settingsLine(window_.left(), window_.top(), window_.width(), window_.height()));
     });
 }
 
 void Module1::iniDefWrite() {
-    guarded(dialogs_, kIniDefWriteError, [&] { replaceSettingsFile(kDefaultSettingsLine); });
-}
-
-// Written aside, then put in place in one step: a crash or a full disk leaves
-// the old line or the new one, never a torn file.
-void Module1::replaceSettingsFile(const std::string& line) {
-    const std::wstring path = settingsPath();
-    const std::wstring written = path + L".new";
-    try {
-        files_.writeFile(written, line);
-        files_.replaceFile(written, path);
-    } catch (...) {
-        files_.removeFile(written);
-        throw;
-    }
+    guarded(dialogs_, kIniDefWriteError, [&] { replaceFileContent(files_, settingsPath(), kDefaultSettingsLine); });
 }
 
 }  // namespace rokan

@@ -28,7 +28,6 @@ public:
 
 private:
     void placeWindow(const std::string& line, bool& ok);
-    void replaceSettingsFile(const std::string& line);
     std::wstring settingsPath() const { return applicationDirectory_ + L"rokan.ini"; }
 
     MainView& window_;

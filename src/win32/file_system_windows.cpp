@@ -2,26 +2,23 @@
 
 #include "failure.h"
 #include "file_system.h"
-#include "first_line.h"
 
 namespace rokan {
 namespace {
 
 class WindowsFileSystem final : public FileSystem {
 public:
-    std::optional<std::string> readFirstLine(const std::wstring& path, std::size_t maxBytes) override {
+    std::optional<std::string> readStart(const std::wstring& path, std::size_t maxBytes) override {
         HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-        std::string head(maxBytes + 2, '\0');
+        std::string head(maxBytes, '\0');
         DWORD read = 0;
         const BOOL ok = ReadFile(file, head.data(), static_cast<DWORD>(head.size()), &read, nullptr);
-        LARGE_INTEGER size{};
-        const BOOL sized = GetFileSizeEx(file, &size);
         CloseHandle(file);
-        if (!ok || !sized) return std::nullopt;
+        if (!ok) return std::nullopt;
         head.resize(read);
-        return firstLineOf(head, static_cast<ULONGLONG>(size.QuadPart) <= read, maxBytes);
+        return head;
     }
 
     void writeFile(const std::wstring& path, const std::string& bytes) override {

@@ -169,8 +169,8 @@ TEST_F(SettingsFile, TheApplicationDirectoryEndsInOneBackslash) {
 // A file layer that dies between writing the new line aside and putting it in place.
 class DyingFileSystem : public FileSystem {
 public:
-    std::optional<std::string> readFirstLine(const std::wstring& path, std::size_t max) override {
-        return machineFileSystem().readFirstLine(path, max);
+    std::optional<std::string> readStart(const std::wstring& path, std::size_t max) override {
+        return machineFileSystem().readStart(path, max);
     }
     void writeFile(const std::wstring& path, const std::string& bytes) override {
         machineFileSystem().writeFile(path, bytes);
