@@ -1,8 +1,8 @@
 #pragma once
 #include <array>
 
-#include "messages.h"
 #include "main_layout.h"
+#include "messages.h"
 
 namespace rokan {
 

@@ -1,7 +1,7 @@
-#include "messages.h"
 #include "command_templates.h"
 #include "frm_main.h"
 #include "guarded.h"
+#include "messages.h"
 
 namespace rokan {
 

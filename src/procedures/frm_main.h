@@ -3,10 +3,11 @@
 #include <string>
 
 #include "dialogs.h"
-#include "main_view.h"
-#include "process.h"
 #include "echolink_port.h"
+#include "main_view.h"
 #include "module1.h"
+#include "mute_record_file.h"
+#include "process.h"
 
 namespace rokan {
 
@@ -16,7 +17,8 @@ inline constexpr int kEnterKey = 13;
 // event procedures; everything reaches the world through the ports.
 class frmMain {
 public:
-    frmMain(MainView& view, EchoLinkPort& echo, Dialogs& dialogs, Process& process, Module1& settings);
+    frmMain(MainView& view, EchoLinkPort& echo, Dialogs& dialogs, Process& process, Module1& settings,
+            MuteRecordFile& muteRecord);
 
     // Start-up and shutdown.
     void Form_Load();
@@ -57,6 +59,7 @@ private:
     void NoiseReject();
     void SendMute();
     void SendUnMute();
+    void resumeTimedMute();
 
     void mute_window();
     void mute_disable();
@@ -66,6 +69,7 @@ private:
     Dialogs& dialogs_;
     Process& process_;
     Module1& settings_;
+    MuteRecordFile& muteRecord_;
 
     std::wstring versionTitle_;
     bool unloading_ = false;

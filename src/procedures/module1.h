@@ -2,9 +2,9 @@
 #include <string>
 
 #include "dialogs.h"
+#include "file_system.h"
 #include "main_view.h"
 #include "process.h"
-#include "file_system.h"
 
 namespace rokan {
 

@@ -1,6 +1,6 @@
-#include "messages.h"
 #include "frm_main.h"
 #include "guarded.h"
+#include "messages.h"
 
 namespace rokan {
 

@@ -1,14 +1,15 @@
 #include <string>
 
-#include "messages.h"
 #include "frm_main.h"
 #include "guarded.h"
+#include "messages.h"
 #include "version.h"
 
 namespace rokan {
 
-frmMain::frmMain(MainView& view, EchoLinkPort& echo, Dialogs& dialogs, Process& process, Module1& settings)
-    : view_(view), Echo_(echo), dialogs_(dialogs), process_(process), settings_(settings) {}
+frmMain::frmMain(MainView& view, EchoLinkPort& echo, Dialogs& dialogs, Process& process, Module1& settings,
+                 MuteRecordFile& muteRecord)
+    : view_(view), Echo_(echo), dialogs_(dialogs), process_(process), settings_(settings), muteRecord_(muteRecord) {}
 
 void frmMain::Form_Load() {
     try {
@@ -33,6 +34,7 @@ void frmMain::Form_Load() {
 
         versionTitle_ = std::wstring(kAppTitle) + L" Ver." + kVersionNumbers + L" ";
         view_.setCaption(versionTitle_);
+        resumeTimedMute();
     } catch (const ProcessEnded&) {
         throw;
     } catch (...) {

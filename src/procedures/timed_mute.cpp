@@ -1,7 +1,9 @@
-#include "messages.h"
+#include <algorithm>
+
 #include "failure.h"
 #include "frm_main.h"
 #include "guarded.h"
+#include "messages.h"
 #include "number_text.h"
 
 namespace rokan {
@@ -40,7 +42,10 @@ void frmMain::NoiseReject() {
 
 void frmMain::SendMute() {
     guarded(dialogs_, kSendMuteError, [&] {
-        Echo_.sendChat(L".mute " + view_.text(Control::sCall));
+        const std::wstring callSign = view_.text(Control::sCall);
+        Echo_.sendChat(L".mute " + callSign);
+        // Enter while counting mutes again but keeps the due time, as the count keeps its minutes.
+        if (!muted_) muteRecord_.keep(callSign, initialMinutes_, std::max<int>(remainingMinutes_, 1));
         muted_ = true;
         mute_window();
         view_.setFocus(Control::sCall);
@@ -61,6 +66,7 @@ void frmMain::Timer1_Timer() {
 void frmMain::SendUnMute() {
     guarded(dialogs_, kSendUnMuteError, [&] {
         Echo_.sendChat(L".unmute " + view_.text(Control::sCall));
+        muteRecord_.remove();
         muted_ = false;
         view_.setFocus(Control::sCall);
         mute_window();
@@ -74,7 +80,27 @@ void frmMain::SendUnMute() {
 void frmMain::unmuteBeforeEnding() {
     if (!muted_ || !Echo_.attached()) return;
     muted_ = false;
-    guarded(dialogs_, kSendUnMuteError, [&] { Echo_.sendChat(L".unmute " + view_.text(Control::sCall)); });
+    guarded(dialogs_, kSendUnMuteError, [&] {
+        Echo_.sendChat(L".unmute " + view_.text(Control::sCall));
+        muteRecord_.remove();
+    });
+}
+
+// A countdown cut short by a crash or a power cut goes on where it was. One
+// already due is unmuted now; if that fails, every tick tries again.
+void frmMain::resumeTimedMute() {
+    guarded(dialogs_, kSendUnMuteError, [&] {
+        const auto pending = muteRecord_.read();
+        if (!pending) return;
+        view_.setText(Control::sCall, pending->callSign);
+        initialMinutes_ = pending->initialMinutes;
+        remainingMinutes_ = pending->minutesLeft;
+        muted_ = true;
+        view_.setTimerEnabled(true);
+        view_.setText(Control::gMin, decimalText(remainingMinutes_));
+        mute_window();
+        if (remainingMinutes_ <= 0) SendUnMute();
+    });
 }
 
 }  // namespace rokan

@@ -2,9 +2,10 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "frm_main.h"
 #include "com_echolink.h"
+#include "frm_main.h"
 #include "main_window.h"
+#include "windows_clock.h"
 #include "windows_dialogs.h"
 #include "windows_process.h"
 
@@ -21,7 +22,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     ComEchoLink echo(window.handle(), kEchoClosingMessage);
     WindowsProcess process;
     Module1 settings(window, dialogs, process, machineFileSystem());
-    frmMain form(window, echo, dialogs, process, settings);
+    WindowsClock clock;
+    MuteRecordFile muteRecord(machineFileSystem(), clock, settings);
+    frmMain form(window, echo, dialogs, process, settings, muteRecord);
     window.routeTo(form);
 
     form.Form_Load();

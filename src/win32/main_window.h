@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "main_view.h"
 #include "fonts.h"
+#include "main_view.h"
 
 namespace rokan {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "about_texts.h"
-#include "frm_about.h"
 #include "fakes.h"
 #include "form_fixture.h"
+#include "frm_about.h"
 
 namespace rokan::test {
 namespace {

@@ -10,13 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "clock.h"
 #include "dialogs.h"
+#include "echolink_port.h"
 #include "failure.h"
 #include "main_view.h"
+#include "number_text.h"
 #include "process.h"
 #include "twips.h"
-#include "echolink_port.h"
-#include "number_text.h"
 
 namespace rokan::test {
 
@@ -203,6 +204,13 @@ public:
 
 private:
     Journal& journal_;
+};
+
+// Stands still unless a test moves it.
+class FakeClock : public Clock {
+public:
+    std::int64_t nowUtc() override { return now; }
+    std::int64_t now = 1796601600;  // 2026-12-07T00:00:00Z
 };
 
 class FakeProcess : public Process {

@@ -1,8 +1,8 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "frm_main.h"
 #include "fakes.h"
+#include "frm_main.h"
 #include "temp_folder.h"
 
 namespace rokan::test {
@@ -17,7 +17,9 @@ protected:
     FakeProcess process{journal};
     TempFolder folder;
     Module1 settings{view, dialogs, process, machineFileSystem()};
-    frmMain form{view, echo, dialogs, process, settings};
+    FakeClock clock;
+    MuteRecordFile muteRecord{machineFileSystem(), clock, settings};
+    frmMain form{view, echo, dialogs, process, settings, muteRecord};
 
     FormTest() {
         process.folder = folder.windowsPath();

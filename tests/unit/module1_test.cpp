@@ -226,7 +226,7 @@ TEST_F(SettingsAtStartAndEnd, ARunThatNeverReadTheFileLeavesItAlone) {
         folder.write("rokan.ini", saved);
         echo.creation = creation;
         Module1 settingsOfThisRun{view, dialogs, process, machineFileSystem()};
-        frmMain run{view, echo, dialogs, process, settingsOfThisRun};
+        frmMain run{view, echo, dialogs, process, settingsOfThisRun, muteRecord};
 
         endsProcess([&] { run.Form_Load(); });
         endsProcess([&] { run.unload(); });

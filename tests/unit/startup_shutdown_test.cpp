@@ -72,7 +72,7 @@ TEST_F(StartupShutdown, AFailingReleaseIsReportedByProgEndingAndEndingGoesOn) {
         void release() override { throw Failure{}; }
     } throwingEcho{journal};
     throwingEcho.hasObject = true;
-    frmMain failing{view, throwingEcho, dialogs, process, settings};
+    frmMain failing{view, throwingEcho, dialogs, process, settings, muteRecord};
 
     EXPECT_TRUE(endsProcess([&] { failing.unload(); }));
 
@@ -86,7 +86,7 @@ TEST_F(StartupShutdown, WhenEndingFailsTheWindowIsStillDestroyed) {
         using FakeProcess::FakeProcess;
         [[noreturn]] void end() override { throw Failure{}; }
     } stubborn{journal};
-    frmMain form2{view, echo, dialogs, stubborn, settings};
+    frmMain form2{view, echo, dialogs, stubborn, settings, muteRecord};
     form2.Form_Load();
     journal.clear();
 

@@ -1,0 +1,195 @@
+#include "form_fixture.h"
+#include "mute_record.h"
+
+namespace rokan::test {
+namespace {
+
+constexpr std::int64_t kMidnight = 1796601600;  // 2026-12-07T00:00:00Z
+
+TEST(MuteRecordLine, ReadsBackWhatItWrites) {
+    const MuteRecord record{kMidnight + 9 * 3600 + 30 * 60, -3, L"JA1ABC/1 こんにちは 𝄞"};
+
+    const auto text = muteRecordText(record);
+
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->substr(0, 24), "2026-12-07T09:30:00Z -3 ");
+    EXPECT_EQ(text->substr(text->size() - 2), "\r\n");
+    const auto back = readMuteRecord(*text);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(std::tuple(back->dueUtc, back->initialMinutes, back->callSign),
+              std::tuple(record.dueUtc, record.initialMinutes, record.callSign));
+}
+
+TEST(MuteRecordLine, NothingItCannotUseIsReadOrWritten) {
+    const std::string line = "2026-12-07T09:30:00Z 10 N0CALL";
+    const std::string unusable[] = {std::string(),
+                                    line + "\r\nsecond line",
+                                    line + "\r\n\r\n",
+                                    std::string("2026-02-30") + line.substr(10),
+                                    "2026-12-07T24:00:00Z 10 N0CALL",
+                                    "2026-12-07 09:30:00 10 N0CALL",
+                                    "2026-12-07T09:30:00Z ten N0CALL",
+                                    "2026-12-07T09:30:00Z 40000 N0CALL",
+                                    "2026-12-07T09:30:00Z 10 ",
+                                    "2026-12-07T09:30:00Z 10",
+                                    "2026-12-07T09:30:00Z 10 \xc0\xaf",
+                                    line + std::string(4100, 'A')};
+    for (const std::string& bytes : unusable) EXPECT_FALSE(readMuteRecord(bytes)) << bytes;
+    EXPECT_TRUE(readMuteRecord(line));
+    EXPECT_TRUE(readMuteRecord(line + "\n"));
+
+    for (const wchar_t* callSign : {L"", L"N0\r\nCALL"}) EXPECT_FALSE(muteRecordText({kMidnight, 10, callSign}));
+    EXPECT_FALSE(muteRecordText({kMidnight, 10, std::wstring(4100, L'A')}));
+}
+
+class TimedMuteRecord : public FormTest {
+protected:
+    void SetUp() override { start(); }
+    std::string record() const { return folder.read("rokan.mute"); }
+    void noiseCancel(const std::wstring& call, const std::wstring& minutes) {
+        textOf(Control::sCall) = call;
+        textOf(Control::gMin) = minutes;
+        form.btnAutoMute_Click();
+    }
+    void ticks(int count) {
+        for (int i = 0; i < count; ++i) {
+            clock.now += 60;
+            form.Timer1_Timer();
+        }
+    }
+    void enterInCall() {
+        int key = kEnterKey;
+        form.sCall_KeyPress(key);
+    }
+};
+
+TEST_F(TimedMuteRecord, IsKeptFromTheMuteToTheUnmuteAndKeepsItsDueTimeOnEnter) {
+    noiseCancel(L"N0CALL", L"10");
+    EXPECT_EQ(record(), "2026-12-07T00:10:00Z 10 N0CALL\r\n");
+
+    ticks(3);
+    clock.now += 30;  // the operator is seldom on the minute
+    enterInCall();
+    EXPECT_EQ(record(), "2026-12-07T00:10:00Z 10 N0CALL\r\n");
+
+    ticks(7);
+    EXPECT_EQ(record(), "<missing>");
+    EXPECT_EQ(folder.fileCount(), 1u);  // rokan.ini alone, as without a timed mute
+}
+
+TEST_F(TimedMuteRecord, AnUnmuteThatFailsKeepsItAndOneThatGoesThroughRemovesIt) {
+    noiseCancel(L"N0CALL", L"0");
+    echo.failSends = true;
+    ticks(2);
+    form.btnMuteOff_Click();
+    EXPECT_NE(record(), "<missing>");
+
+    echo.failSends = false;
+    form.btnMuteOff_Click();
+    EXPECT_EQ(record(), "<missing>");
+}
+
+TEST_F(TimedMuteRecord, EndingKeepsItOnlyWhenTheLastUnmuteFails) {
+    for (bool fails : {true, false}) {
+        frmMain run{view, echo, dialogs, process, settings, muteRecord};
+        noiseCancel(L"N0CALL", L"10");
+        run.btnAutoMute_Click();
+        echo.failSends = fails;
+
+        EXPECT_TRUE(endsProcess([&] { run.unload(); }));
+
+        EXPECT_EQ(record() == "<missing>", !fails) << fails;
+        echo.failSends = false;
+        echo.hasObject = true;
+    }
+}
+
+TEST_F(TimedMuteRecord, AFolderThatCannotBeWrittenMutesWithoutItAndWithoutAWord) {
+    Module1 elsewhere{view, dialogs, process, machineFileSystem()};
+    process.folder = folder.windowsPath() + L"\\no such folder";
+    elsewhere.getRokanpath();
+    MuteRecordFile unwritable{machineFileSystem(), clock, elsewhere};
+    frmMain form2{view, echo, dialogs, process, elsewhere, unwritable};
+    journal.clear();
+
+    textOf(Control::sCall) = L"N0CALL";
+    form2.btnAutoMute_Click();
+
+    EXPECT_EQ(journal, (Journal{L"timer on", L"send .mute N0CALL", L"focus sCall"}));
+}
+
+struct ResumeCase {
+    const char* name;
+    std::string record;
+    bool sendFails;
+    Journal journal;  // of the start, after attaching
+    const wchar_t* minutesShown;
+    bool muted;
+    bool recordLeft;
+};
+
+class Resume : public FormTest, public ::testing::WithParamInterface<ResumeCase> {};
+
+// The settings are read first; then what a crash or a power cut left behind.
+TEST_P(Resume, AtStartACountdownLeftBehindGoesOnOrUnmutes) {
+    const ResumeCase& row = GetParam();
+    folder.write("rokan.mute", row.record);
+    echo.failSends = row.sendFails;
+
+    form.Form_Load();
+
+    EXPECT_EQ(journal, row.journal);
+    EXPECT_EQ(textOf(Control::gMin), row.minutesShown);
+    EXPECT_EQ(form.muted(), row.muted);
+    EXPECT_EQ(view.timerEnabled, row.muted);
+    EXPECT_EQ(folder.read("rokan.mute") != "<missing>", row.recordLeft);
+    if (row.muted) EXPECT_EQ(textOf(Control::sCall), L"JA1ABC");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Resume,
+    ::testing::Values(
+        ResumeCase{"due",
+                   "2026-12-06T23:59:59Z 10 JA1ABC\r\n",
+                   false,
+                   {L"attach", L"timer on", L"send .unmute JA1ABC", L"focus sCall", L"timer off"},
+                   L"10",
+                   false,
+                   false},
+        ResumeCase{"dueButEchoLinkFails",
+                   "2026-12-07T00:00:00Z 10 JA1ABC\r\n",
+                   true,
+                   {L"attach", L"timer on", L"send failed .unmute JA1ABC", L"message SendUnMute Error | Rokan"},
+                   L"0",
+                   true,
+                   true},
+        ResumeCase{
+            "notYetDue", "2026-12-07T00:07:30Z 10 JA1ABC\r\n", false, {L"attach", L"timer on"}, L"8", true, true},
+        ResumeCase{"broken", "2026-12-07T00:07:30Z 10 \r\n", false, {L"attach"}, L"10", false, false},
+        ResumeCase{"beyondTheCount", "2099-12-07T00:07:30Z 10 JA1ABC\r\n", false, {L"attach"}, L"10", false, false}),
+    [](const ::testing::TestParamInfo<ResumeCase>& info) { return std::string(info.param.name); });
+
+TEST_F(FormTest, AResumedCountdownEndsWithMuteOffAndRunsThatNeverAttachedLeaveTheRecordAlone) {
+    const std::string left = "2026-12-07T00:07:30Z 10 JA1ABC\r\n";
+    for (auto creation : {FakeEcho::Creation::error, FakeEcho::Creation::noObject}) {
+        folder.write("rokan.mute", left);
+        echo.creation = creation;
+        frmMain run{view, echo, dialogs, process, settings, muteRecord};
+        endsProcess([&] { run.Form_Load(); });
+        EXPECT_EQ(folder.read("rokan.mute"), left);
+    }
+    process.anotherCopyRunning = true;
+    endsProcess([&] { form.Form_Load(); });
+    EXPECT_EQ(folder.read("rokan.mute"), left);
+
+    process.anotherCopyRunning = false;
+    echo.creation = FakeEcho::Creation::object;
+    frmMain resumed{view, echo, dialogs, process, settings, muteRecord};
+    resumed.Form_Load();
+    resumed.btnMuteOff_Click();
+    EXPECT_EQ(journal.back(), L"timer off");
+    EXPECT_EQ(folder.read("rokan.mute"), "<missing>");
+}
+
+}  // namespace
+}  // namespace rokan::test
