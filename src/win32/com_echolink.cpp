@@ -19,9 +19,16 @@ void check(HRESULT result) {
 void ComEchoLink::attach() {
     release();
     void* object = nullptr;
-    check(CoCreateInstance(echolink::kApplicationClass, nullptr, CLSCTX_ALL, echolink::kApplicationInterface, &object));
+    check(bound_.call([&] {
+        return CoCreateInstance(echolink::kApplicationClass, nullptr, CLSCTX_ALL, echolink::kApplicationInterface,
+                                &object);
+    }));
     application_.Attach(static_cast<IUnknown*>(object));
-    if (application_) listenForClosing();
+    if (application_)
+        bound_.call([&] {
+            listenForClosing();
+            return S_OK;
+        });
 }
 
 // Without the event connection Rokan still sends; it only misses EchoLink's
@@ -37,22 +44,36 @@ void ComEchoLink::listenForClosing() {
     if (SUCCEEDED(point->Advise(sink.Get(), &adviseCookie_))) events_ = point;
 }
 
+// One call at a time: a send asked for while another waits (a log-off, say)
+// fails at once rather than queue behind a call that may never return.
 void ComEchoLink::sendChat(const std::wstring& text) {
-    if (!application_) throw Failure{};
+    if (!application_ || bound_.pending()) throw Failure{};
     BSTR line = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     if (!line) throw Failure{};
     auto* application = reinterpret_cast<echolink::Application*>(application_.Get());
-    const HRESULT result = application->functions->SendChat(application, line);
+    const HRESULT result = bound_.call([&] { return application->functions->SendChat(application, line); });
     SysFreeString(line);
+    if (result == RPC_E_CALL_CANCELED) unresponsive_ = true;
     check(result);
 }
 
+// An EchoLink that does not answer would not answer these calls either; Rokan
+// is ending then, and leaves the references to the end of the process.
 void ComEchoLink::release() {
-    if (events_) {
-        events_->Unadvise(adviseCookie_);  // EchoLink may be gone already; nothing to do about it
-        events_.Reset();
+    if (events_ && !unresponsive_ && !bound_.pending()) {
+        // EchoLink may be gone already; nothing to do about it.
+        if (bound_.call([&] { return events_->Unadvise(adviseCookie_); }) == RPC_E_CALL_CANCELED) unresponsive_ = true;
     }
-    application_.Reset();
+    if (unresponsive_ || bound_.pending()) {
+        events_.Detach();
+        application_.Detach();
+        return;
+    }
+    bound_.call([&] {
+        events_.Reset();
+        application_.Reset();
+        return S_OK;
+    });
 }
 
 }  // namespace rokan

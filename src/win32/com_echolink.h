@@ -3,16 +3,19 @@
 #include <ocidl.h>
 #include <wrl/client.h>
 
+#include "call_bound.h"
 #include "echolink_port.h"
 
 namespace rokan {
 
-// EchoLink reached through COM on the UI thread's apartment. Closing is
-// announced by sending closingMessage to the window given, inside EchoLink's
-// own call, so Rokan ends while EchoLink still takes its last lines.
+// EchoLink reached through COM on the UI thread's apartment, every call within
+// the bound. Closing is announced by sending closingMessage to the window
+// given, inside EchoLink's own call, so Rokan ends while EchoLink still takes
+// its last lines.
 class ComEchoLink final : public EchoLinkPort {
 public:
-    ComEchoLink(HWND notify, UINT closingMessage) : notify_(notify), closingMessage_(closingMessage) {}
+    ComEchoLink(CallBound& bound, HWND notify, UINT closingMessage)
+        : bound_(bound), notify_(notify), closingMessage_(closingMessage) {}
     ComEchoLink(const ComEchoLink&) = delete;
     ComEchoLink& operator=(const ComEchoLink&) = delete;
     ~ComEchoLink() override { release(); }
@@ -25,6 +28,9 @@ public:
 private:
     void listenForClosing();
 
+    CallBound& bound_;
+    // Set once EchoLink let a call run out: it may never answer again.
+    bool unresponsive_ = false;
     HWND notify_;
     UINT closingMessage_;
     // Asked for through EchoLink's application interface; only its chat entry is called.

@@ -15,11 +15,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&commonControls);
 
-    MainWindow window(instance);
+    CallBound bound;
+    if (!bound.install()) return 1;
+    MainWindow window(instance, bound);
     if (!window.create()) return 1;
-    WindowsDialogs dialogs(instance);
+    WindowsDialogs dialogs(instance, bound);
     dialogs.setMainWindow(window.handle(), window);
-    ComEchoLink echo(window.handle(), kEchoClosingMessage);
+    ComEchoLink echo(bound, window.handle(), kEchoClosingMessage);
     WindowsProcess process;
     Module1 settings(window, dialogs, process, machineFileSystem());
     WindowsClock clock;

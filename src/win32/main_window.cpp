@@ -310,8 +310,18 @@ LRESULT MainWindow::onControlColour(HDC dc, HWND child, UINT message, WPARAM wPa
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
+// A tick due while EchoLink has a call pending runs after the call.
+void MainWindow::onTimer(WPARAM id) {
+    if (id != kTimer1Id || !form_) return;
+    if (bound_.pending())
+        PostMessageW(window_, WM_TIMER, id, 0);
+    else
+        form_->Timer1_Timer();
+}
+
+// While EchoLink has a call pending, what the operator does is dropped (see CallBound).
 void MainWindow::onCommand(int id, int notification) {
-    if (!form_) return;
+    if (!form_ || bound_.pending()) return;
     if (id == kMenuAboutId && notification == 0) {
         form_->mnuAbout_Click();
         return;
@@ -336,6 +346,10 @@ void MainWindow::onCommand(int id, int notification) {
 
 void MainWindow::onKeyPress(HWND edit, int& key) {
     if (!form_) return;
+    if (bound_.pending()) {
+        key = 0;
+        return;
+    }
     if (edit == control(Control::sInput))
         form_->sInput_KeyPress(key);
     else if (edit == control(Control::sCall))
@@ -424,15 +438,21 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message, wParam,
                                    lParam);
         case WM_TIMER:
-            if (wParam == kTimer1Id && form_) form_->Timer1_Timer();
+            onTimer(wParam);
             return 0;
+        // Asked to end while a call is pending, Rokan ends at once: the call is
+        // abandoned, and an unmute it cannot send now stays in rokan.mute.
         case WM_CLOSE:
+            bound_.endSoon();
             if (form_) form_->unload();
             return 0;
         case WM_ENDSESSION:
-            if (wParam && form_) form_->unload();
+            if (!wParam) return 0;
+            bound_.endSoon();
+            if (form_) form_->unload();
             return 0;
         case kEchoClosingMessage:
+            bound_.endSoon();
             if (form_) form_->Echo_Closing();
             return 0;
         case WM_DESTROY:

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "call_bound.h"
 #include "fonts.h"
 #include "main_view.h"
 
@@ -17,7 +18,7 @@ inline constexpr UINT kEchoClosingMessage = WM_APP + 1;
 // event procedures and the form's requests into window calls.
 class MainWindow final : public MainView {
 public:
-    explicit MainWindow(HINSTANCE instance) : instance_(instance) {}
+    MainWindow(HINSTANCE instance, CallBound& bound) : instance_(instance), bound_(bound) {}
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
     ~MainWindow() override;
@@ -55,6 +56,7 @@ private:
                                          DWORD_PTR self);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void onCommand(int id, int notification);
+    void onTimer(WPARAM id);
     LRESULT onControlColour(HDC dc, HWND child, UINT message, WPARAM wParam, LPARAM lParam);
     void onKeyPress(HWND edit, int& key);
     void onPaint();
@@ -74,6 +76,7 @@ private:
     HWND control(Control id) const { return controls_[static_cast<int>(id)]; }
 
     HINSTANCE instance_;
+    CallBound& bound_;
     HWND window_ = nullptr;
     std::array<HWND, kControlCount> controls_{};
     HWND focusBeforeDeactivation_ = nullptr;
