@@ -9,7 +9,7 @@
 
 namespace standin {
 
-bool run_command(int id) {
+bool run_command(int id, LPARAM arg) {
   ServerState& s = state();
   // A raise command that arrives by SendMessage runs later from the message
   // loop: COM refuses calls out of a sent message (RPC_E_CANTCALLOUT_
@@ -32,6 +32,16 @@ bool run_command(int id) {
       break;
     case STANDIN_CMD_NOOBJECT_OFF:
       s.no_object = false;
+      break;
+    case STANDIN_CMD_BUSY:
+      if (arg < 0 || arg > STANDIN_BUSY_MAX_MS) return false;
+      s.busy_ms = static_cast<unsigned>(arg);
+      break;
+    case STANDIN_CMD_HANG_ON:
+      s.hang_sends = true;
+      break;
+    case STANDIN_CMD_HANG_OFF:
+      s.hang_sends = false;
       break;
     case STANDIN_CMD_RAISE_OTHER_EVENTS:
       raise_other_events();

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <windows.h>
+
 namespace standin {
 
-// Carries out one STANDIN_CMD_* command; false for an id that is not one.
-bool run_command(int id);
+// Carries out one STANDIN_CMD_* command with its lParam; false for an id that
+// is not one or an argument it refuses.
+bool run_command(int id, LPARAM arg);
 
 }  // namespace standin

@@ -92,7 +92,11 @@ HRESULT LinkObject::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS*
 }
 
 HRESULT LinkObject::SendChatText(BSTR text) {
-  if (state().fail_sends) return E_FAIL;
+  const ServerState& s = state();
+  // Sleep pumps no messages, so COM hands this thread no other call meanwhile.
+  if (s.hang_sends) Sleep(INFINITE);
+  if (s.busy_ms) Sleep(s.busy_ms);
+  if (s.fail_sends) return E_FAIL;
   // SysStringLen, not wcslen: the text may hold NULs, and NULL means "".
   const std::wstring_view line(text ? text : L"", SysStringLen(text));
   if (!append_chat_record(line)) return HRESULT_FROM_WIN32(GetLastError());

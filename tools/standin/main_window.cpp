@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <iterator>
 #include <string>
 
 #include "commands.h"
@@ -17,19 +18,33 @@ constexpr int kStatusId = 101;
 // A 100,000-character line would make the list unusable; the log keeps it all.
 constexpr std::size_t kShownChars = 200;
 
+// A click arrives with the button's handle in lParam, so a button has an id
+// of its own (kFirstButtonId + its index) and carries the command's argument.
+constexpr int kFirstButtonId = 200;
+
 struct ButtonDef {
-  int id;
+  int command;
   const wchar_t* label;
+  LPARAM arg;
 };
 
+// Two rows: each mode's "on" above its "off".
 constexpr ButtonDef kButtons[] = {
-    {STANDIN_CMD_FAIL_ON, L"Fail sends"},
-    {STANDIN_CMD_FAIL_OFF, L"Accept sends"},
-    {STANDIN_CMD_NOOBJECT_ON, L"No object"},
-    {STANDIN_CMD_NOOBJECT_OFF, L"Real object"},
-    {STANDIN_CMD_RAISE_OTHER_EVENTS, L"Raise 13 events"},
-    {STANDIN_CMD_RAISE_CLOSING_AND_EXIT, L"Closing + exit"},
+    {STANDIN_CMD_FAIL_ON, L"Fail sends", 0},
+    {STANDIN_CMD_BUSY, L"Busy 6 s", 6000},
+    {STANDIN_CMD_HANG_ON, L"Hang sends", 0},
+    {STANDIN_CMD_NOOBJECT_ON, L"No object", 0},
+    {STANDIN_CMD_RAISE_OTHER_EVENTS, L"Raise 13 events", 0},
+    {STANDIN_CMD_FAIL_OFF, L"Accept sends", 0},
+    {STANDIN_CMD_BUSY, L"Not busy", 0},
+    {STANDIN_CMD_HANG_OFF, L"Answer sends", 0},
+    {STANDIN_CMD_NOOBJECT_OFF, L"Real object", 0},
+    {STANDIN_CMD_RAISE_CLOSING_AND_EXIT, L"Closing + exit", 0},
 };
+constexpr int kButtonCount = static_cast<int>(std::size(kButtons));
+constexpr int kButtonsPerRow = 5;
+constexpr int kStatusTop = 12 + 30 * ((kButtonCount + kButtonsPerRow - 1) / kButtonsPerRow);
+constexpr int kListTop = kStatusTop + 22;
 
 HWND g_list = nullptr;
 HWND g_status = nullptr;
@@ -37,21 +52,20 @@ HWND g_status = nullptr;
 void create_children(HWND window) {
   const HINSTANCE inst = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
   const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-  int x = 8;
-  for (const ButtonDef& b : kButtons) {
-    HWND button = CreateWindowExW(0, L"BUTTON", b.label, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x,
-                                  8, 96, 26, window,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(b.id)), inst, nullptr);
+  for (int i = 0; i < kButtonCount; ++i) {
+    HWND button = CreateWindowExW(0, L"BUTTON", kButtons[i].label, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                                  8 + 100 * (i % kButtonsPerRow), 8 + 30 * (i / kButtonsPerRow), 96, 26,
+                                  window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + i)),
+                                  inst, nullptr);
     SendMessageW(button, WM_SETFONT, font, TRUE);
-    x += 100;
   }
-  g_status = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 8, 42, 600, 18,
+  g_status = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 8, kStatusTop, 600, 18,
                              window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusId)), inst,
                              nullptr);
   SendMessageW(g_status, WM_SETFONT, font, TRUE);
   g_list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, 8,
-                           64, 600, 300, window,
+                           kListTop, 600, 300, window,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), inst, nullptr);
   SendMessageW(g_list, WM_SETFONT, font, TRUE);
 }
@@ -60,8 +74,8 @@ void layout(HWND window) {
   RECT rc;
   GetClientRect(window, &rc);
   const int width = rc.right - 16;
-  if (g_status) MoveWindow(g_status, 8, 42, width, 18, TRUE);
-  if (g_list) MoveWindow(g_list, 8, 64, width, rc.bottom - 72, TRUE);
+  if (g_status) MoveWindow(g_status, 8, kStatusTop, width, 18, TRUE);
+  if (g_list) MoveWindow(g_list, 8, kListTop, width, rc.bottom - kListTop - 8, TRUE);
 }
 
 LRESULT CALLBACK window_proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
@@ -74,10 +88,16 @@ LRESULT CALLBACK window_proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
       layout(window);
       return 0;
-    case WM_COMMAND:
+    case WM_COMMAND: {
       // Control notifications other than clicks (the list's) are not commands.
-      if (HIWORD(wp) == 0 && run_command(LOWORD(wp))) return 0;
+      if (HIWORD(wp) != 0) break;
+      const int button = LOWORD(wp) - kFirstButtonId;
+      const bool done = button >= 0 && button < kButtonCount
+                            ? run_command(kButtons[button].command, kButtons[button].arg)
+                            : run_command(LOWORD(wp), lp);
+      if (done) return 0;
       break;
+    }
     case kMsgExitIfUnused:
       exit_if_unused();
       return 0;
@@ -138,7 +158,8 @@ void window_refresh_status() {
   std::size_t sinks = 0;
   for (LinkObject* o : s.objects) sinks += o->sinks().size();
   std::wstring text = L"sends: ";
-  text += s.fail_sends ? L"FAIL" : L"accept";
+  text += s.hang_sends ? L"HANG" : s.fail_sends ? L"FAIL" : L"accept";
+  if (s.busy_ms) text += L" after " + std::to_wstring(s.busy_ms) + L" ms";
   text += L"   objects: ";
   text += s.no_object ? L"NULL" : L"real";
   text += L"   live objects: " + std::to_wstring(s.objects.size());

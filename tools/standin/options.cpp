@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <cwchar>
+
+#include "standin_commands.h"
+
 namespace standin {
 
 namespace {
@@ -9,6 +13,19 @@ namespace {
 bool flag_is(const wchar_t* arg, const wchar_t* name) {
   if (arg[0] != L'/' && arg[0] != L'-') return false;
   return lstrcmpiW(arg + 1, name) == 0;
+}
+
+// N of "/busy:N": plain digits, within the limit.
+std::optional<unsigned> busy_flag_ms(const wchar_t* arg) {
+  if ((arg[0] != L'/' && arg[0] != L'-') || _wcsnicmp(arg + 1, L"busy:", 5) != 0) return std::nullopt;
+  if (!arg[6]) return std::nullopt;
+  unsigned ms = 0;
+  for (const wchar_t* d = arg + 6; *d; ++d) {
+    if (*d < L'0' || *d > L'9') return std::nullopt;
+    ms = ms * 10 + (*d - L'0');
+    if (ms > STANDIN_BUSY_MAX_MS) return std::nullopt;
+  }
+  return ms;
 }
 
 }  // namespace
@@ -25,6 +42,10 @@ std::optional<Options> parse_options(int argc, wchar_t** argv) {
       options.embedding = true;
     } else if (flag_is(arg, L"fail")) {
       options.fail_sends = true;
+    } else if (flag_is(arg, L"hang")) {
+      options.hang_sends = true;
+    } else if (const auto ms = busy_flag_ms(arg)) {
+      options.busy_ms = *ms;
     } else if (flag_is(arg, L"noobject")) {
       options.no_object = true;
     } else if (flag_is(arg, L"stay")) {

@@ -9,12 +9,15 @@ struct Options {
   Action action = Action::Serve;
   bool embedding = false;   // started by COM
   bool fail_sends = false;  // /fail
+  bool hang_sends = false;  // /hang: chat sends never return
+  unsigned busy_ms = 0;     // /busy:N: each chat send first waits N ms
   bool no_object = false;   // /noobject
   bool stay = false;        // /stay: keep running after the last client leaves
 };
 
 // Flags may start with '/' or '-' and are case-insensitive. An unknown flag
-// yields nullopt: a test that misspells a mode must not silently get another.
+// yields nullopt: a test that misspells a mode must not silently get another;
+// so does /busy: with anything but 0 to STANDIN_BUSY_MAX_MS in plain digits.
 std::optional<Options> parse_options(int argc, wchar_t** argv);
 
 }  // namespace standin

@@ -11,6 +11,8 @@ class LinkObject;
 // Everything here is touched only on the server's single STA thread.
 struct ServerState {
   bool fail_sends = false;
+  bool hang_sends = false;
+  unsigned busy_ms = 0;
   bool no_object = false;
   bool stay = false;
   bool served = false;   // the single-use class object has answered a client

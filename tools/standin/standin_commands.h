@@ -1,6 +1,7 @@
 // Commands the EchoLink stand-in's window accepts as WM_COMMAND
-// (wParam = command id, lParam = 0), from its own buttons or posted/sent by a
-// test that found the window by its title. Plain C so any test can include it.
+// (wParam = command id, lParam = 0 unless said), from its own buttons or
+// posted/sent by a test that found the window by its title. Plain C so any
+// test can include it.
 // Mode commands are best sent (SendMessage): the mode is then in force before
 // the test's next COM call. A raise command may be sent or posted; sent, it is
 // queued and runs once the sender is released, since the events call into the
@@ -25,6 +26,19 @@
 // has been used.
 #define STANDIN_CMD_NOOBJECT_ON 40005
 #define STANDIN_CMD_NOOBJECT_OFF 40006
+// Each chat send first waits lParam milliseconds, then goes on as the other
+// modes say (accepted, or E_FAIL under FAIL_ON). lParam 0 ends the mode; one
+// outside 0..STANDIN_BUSY_MAX_MS is refused and changes nothing.
+#define STANDIN_CMD_BUSY 40007
+#define STANDIN_BUSY_MAX_MS 3600000
+// Each chat send never returns and logs nothing, until the process is killed
+// (TerminateProcess, wineserver -k) / sends answer again. Nothing in the
+// stand-in can release a hung send.
+#define STANDIN_CMD_HANG_ON 40008
+#define STANDIN_CMD_HANG_OFF 40009
+// A waiting or hung send holds the stand-in's only thread, as a busy EchoLink
+// does: no other COM call gets in meanwhile and the window answers nothing, so
+// a mode command reaches only the sends that arrive after it.
 
 // WM_CLOSE ends the stand-in without raising Closing (an EchoLink that
 // vanishes without notice); clients' later calls then fail.
