@@ -85,6 +85,19 @@ inline constexpr std::array<ControlLayout, kControlCount> kMainControls{{
     {Control::btnMuteOff, ControlKind::button, L"Mute Off", 2640, 1320, 1695, 375, {9.75, true}},
 }};
 
+// What a screen reader calls each text box. Buttons are named by their
+// captions; a box takes the name of the label created just before it, and
+// these labels stay hidden, so a sighted operator sees nothing new.
+struct BoxName {
+    Control box;
+    const wchar_t* name;
+};
+inline constexpr std::array<BoxName, 3> kBoxNames{{
+    {Control::sInput, L"Chat line"},
+    {Control::sCall, L"Call sign"},
+    {Control::gMin, L"Minutes"},
+}};
+
 // The etched separator along the top of the client area.
 inline constexpr std::array<SeparatorLine, 3> kSeparator{{
     {0, 5460, 0x00FFFFFF, 2},

@@ -82,6 +82,10 @@ HWND MainWindow::create() {
 
     backColours_.fill(kSystemWindowColour);
     for (const ControlLayout& layout : kMainControls) {
+        for (const BoxName& box : kBoxNames)
+            if (box.box == layout.id)
+                CreateWindowExW(0, L"STATIC", box.name, WS_CHILD | SS_LEFT, 0, 0, 0, 0, window_, nullptr, instance_,
+                                nullptr);
         HWND child =
             CreateWindowExW(layout.kind == ControlKind::edit ? WS_EX_CLIENTEDGE : 0, windowClassOf(layout.kind),
                             layout.text, styleOf(layout.kind), 0, 0, 0, 0, window_,
