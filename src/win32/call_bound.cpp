@@ -3,66 +3,66 @@
 namespace rokan {
 namespace {
 
-// The top-level window a message was meant for: the one to close.
-void postClose(HWND target) {
-    PostMessageW(GetAncestor(target, GA_ROOT), WM_CLOSE, 0, 0);
-}
+// What wakes the wait: everything but timers, so a tick that falls due
+// waits in the queue and runs after the call.
+constexpr DWORD kWakeFor = QS_INPUT | QS_POSTMESSAGE | QS_PAINT | QS_SENDMESSAGE | QS_HOTKEY;
 
 bool takeInput(MSG& message) {
-    return PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE | PM_NOYIELD) ||
-           PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE | PM_NOYIELD) ||
-           PeekMessageW(&message, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE | PM_NOYIELD);
+    return PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE) ||
+           PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE) ||
+           PeekMessageW(&message, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE);
+}
+
+bool closeRequested() {
+    MSG message;
+    return PeekMessageW(&message, nullptr, WM_CLOSE, WM_CLOSE, PM_NOREMOVE) ||
+           (PeekMessageW(&message, nullptr, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_NOREMOVE) &&
+            (message.wParam & 0xFFF0) == SC_CLOSE);
+}
+
+// EchoLink's own calls into this apartment (its Closing) come as messages to
+// COM's window for the thread; they are let in.
+HWND comWindowOfThisThread() {
+    HWND window = nullptr;
+    while ((window = FindWindowExW(HWND_MESSAGE, window, L"OleMainThreadWndClass", nullptr)))
+        if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) return window;
+    return nullptr;
 }
 
 }  // namespace
 
-bool CallBound::install() {
-    IMessageFilter* previous = nullptr;
-    return SUCCEEDED(CoRegisterMessageFilter(this, &previous));
-}
-
-HRESULT STDMETHODCALLTYPE CallBound::QueryInterface(REFIID iid, void** object) {
-    if (!object) return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IMessageFilter)) {
-        *object = static_cast<IMessageFilter*>(this);
-        return S_OK;
+bool CallBound::wait(HANDLE done) {
+    pending_ = true;
+    cancelPending_ = false;
+    const ULONGLONG deadline = GetTickCount64() + (ending_ ? kEndingCallMs : kOperatorCallMs);
+    bool answered = false;
+    for (;;) {
+        const ULONGLONG now = GetTickCount64();
+        if (cancelPending_ || now >= deadline) break;
+        const DWORD woke = MsgWaitForMultipleObjectsEx(1, &done, static_cast<DWORD>(deadline - now), kWakeFor, 0);
+        if (woke == WAIT_OBJECT_0) {
+            answered = true;
+            break;
+        }
+        if (woke == WAIT_OBJECT_0 + 1) takeMessages();
     }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    pending_ = false;
+    return answered;
 }
 
-bool CallBound::timeIsUp() {
-    return cancelRequested_ || GetTickCount64() >= deadline_;
-}
-
-// A busy EchoLink may ask to be called again; it gets that until the bound.
-DWORD STDMETHODCALLTYPE CallBound::RetryRejectedCall(HTASK, DWORD, DWORD rejectType) {
-    if (rejectType != SERVERCALL_RETRYLATER || !pending_ || timeIsUp()) return static_cast<DWORD>(-1);
-    return 100;
-}
-
-DWORD STDMETHODCALLTYPE CallBound::MessagePending(HTASK, DWORD, DWORD) {
-    if (!pending_) return PENDINGMSG_WAITDEFPROCESS;
-    noteEndRequests();
-    return timeIsUp() ? PENDINGMSG_CANCELCALL : PENDINGMSG_WAITDEFPROCESS;
-}
-
-// Requests to close stay (or are put) in the queue and run once the call has
-// returned; every other input is dropped.
-void CallBound::noteEndRequests() {
+// Paints, lets sent messages and COM's calls in, drops input, and notes a
+// request to end; the rest waits in the queue for the call to end.
+void CallBound::takeMessages() {
     MSG message;
-    if (PeekMessageW(&message, nullptr, WM_CLOSE, WM_CLOSE, PM_NOREMOVE | PM_NOYIELD)) endSoon();
-    if (PeekMessageW(&message, nullptr, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_NOREMOVE | PM_NOYIELD) &&
-        (message.wParam & 0xFFF0) == SC_CLOSE)
-        endSoon();
     while (takeInput(message)) {
         const bool closeBox = message.message == WM_NCLBUTTONDOWN && message.wParam == HTCLOSE;
         const bool altF4 = message.message == WM_SYSKEYDOWN && message.wParam == VK_F4;
-        if (closeBox || altF4) {
-            postClose(message.hwnd);
-            endSoon();
-        }
+        if (closeBox || altF4) PostMessageW(GetAncestor(message.hwnd, GA_ROOT), WM_CLOSE, 0, 0);
     }
+    if (closeRequested()) endSoon();
+    if (HWND com = comWindowOfThisThread())
+        while (PeekMessageW(&message, com, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) DispatchMessageW(&message);
 }
 
 }  // namespace rokan

@@ -1,5 +1,7 @@
 #include "com_echolink.h"
 
+#include <utility>
+
 #include "closing_dispid.h"
 #include "closing_sink.h"
 #include "echolink_automation.h"
@@ -8,6 +10,53 @@
 using Microsoft::WRL::ComPtr;
 
 namespace rokan {
+
+// One call, owned by the window and by the thread that makes it: whichever
+// lets go last frees it, so a call the window gave up on ends in its own time.
+struct ComEchoLink::Call {
+    enum class Kind { sendChat, unadvise } kind;
+    DWORD inTable;  // the application, or its events' connection point
+    BSTR text = nullptr;
+    DWORD adviseCookie = 0;
+    HRESULT result = E_FAIL;
+    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    LONG owners = 2;
+
+    ~Call() {
+        SysFreeString(text);
+        if (done) CloseHandle(done);
+    }
+    void letGo() {
+        if (InterlockedDecrement(&owners) == 0) delete this;
+    }
+    HRESULT make() {
+        ComPtr<IGlobalInterfaceTable> table;
+        HRESULT hr =
+            CoCreateInstance(CLSID_StdGlobalInterfaceTable, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&table));
+        if (FAILED(hr)) return hr;
+        if (kind == Kind::unadvise) {
+            ComPtr<IConnectionPoint> events;
+            hr = table->GetInterfaceFromGlobal(inTable, IID_PPV_ARGS(&events));
+            return SUCCEEDED(hr) ? events->Unadvise(adviseCookie) : hr;
+        }
+        ComPtr<IUnknown> object;
+        hr = table->GetInterfaceFromGlobal(inTable, echolink::kApplicationInterface, &object);
+        if (FAILED(hr)) return hr;
+        auto* application = reinterpret_cast<echolink::Application*>(object.Get());
+        return application->functions->SendChat(application, text);
+    }
+    static DWORD WINAPI run(void* parameter) {
+        auto* call = static_cast<Call*>(parameter);
+        if (SUCCEEDED(call->result = CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {
+            call->result = call->make();
+            CoUninitialize();
+        }
+        SetEvent(call->done);
+        call->letGo();
+        return 0;
+    }
+};
+
 namespace {
 
 void check(HRESULT result) {
@@ -19,16 +68,13 @@ void check(HRESULT result) {
 void ComEchoLink::attach() {
     release();
     void* object = nullptr;
-    check(bound_.call([&] {
-        return CoCreateInstance(echolink::kApplicationClass, nullptr, CLSCTX_ALL, echolink::kApplicationInterface,
-                                &object);
-    }));
+    check(CoCreateInstance(echolink::kApplicationClass, nullptr, CLSCTX_ALL, echolink::kApplicationInterface, &object));
     application_.Attach(static_cast<IUnknown*>(object));
-    if (application_)
-        bound_.call([&] {
-            listenForClosing();
-            return S_OK;
-        });
+    if (!application_) return;
+    if (SUCCEEDED(
+            CoCreateInstance(CLSID_StdGlobalInterfaceTable, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&table_))))
+        table_->RegisterInterfaceInGlobal(application_.Get(), echolink::kApplicationInterface, &applicationInTable_);
+    listenForClosing();
 }
 
 // Without the event connection Rokan still sends; it only misses EchoLink's
@@ -41,39 +87,57 @@ void ComEchoLink::listenForClosing() {
         return;
     ComPtr<echolink::ClosingSink> sink;
     sink.Attach(new echolink::ClosingSink(notify_, closingMessage_, echolink::closingDispid(application_.Get())));
-    if (SUCCEEDED(point->Advise(sink.Get(), &adviseCookie_))) events_ = point;
+    if (FAILED(point->Advise(sink.Get(), &adviseCookie_))) return;
+    events_ = point;
+    if (table_) table_->RegisterInterfaceInGlobal(events_.Get(), IID_IConnectionPoint, &eventsInTable_);
+}
+
+HRESULT ComEchoLink::callAside(Call* call) {
+    HANDLE thread = call->done ? CreateThread(nullptr, 0, Call::run, call, 0, nullptr) : nullptr;
+    if (!thread) {
+        delete call;
+        return E_OUTOFMEMORY;
+    }
+    CloseHandle(thread);
+    const bool answered = bound_.wait(call->done);
+    const HRESULT result = answered ? call->result : RPC_E_CALL_CANCELED;
+    call->letGo();
+    if (!answered) unresponsive_ = true;
+    return result;
 }
 
 // One call at a time: a send asked for while another waits (a log-off, say)
 // fails at once rather than queue behind a call that may never return.
 void ComEchoLink::sendChat(const std::wstring& text) {
-    if (!application_ || bound_.pending()) throw Failure{};
-    BSTR line = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-    if (!line) throw Failure{};
-    auto* application = reinterpret_cast<echolink::Application*>(application_.Get());
-    const HRESULT result = bound_.call([&] { return application->functions->SendChat(application, line); });
-    SysFreeString(line);
-    if (result == RPC_E_CALL_CANCELED) unresponsive_ = true;
-    check(result);
+    if (!applicationInTable_ || bound_.pending()) throw Failure{};
+    auto* call = new Call{Call::Kind::sendChat, applicationInTable_};
+    call->text = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    if (!call->text) {
+        delete call;
+        throw Failure{};
+    }
+    check(callAside(call));
 }
 
 // An EchoLink that does not answer would not answer these calls either; Rokan
-// is ending then, and leaves the references to the end of the process.
+// is ending then, and leaves its references to the end of the process.
 void ComEchoLink::release() {
-    if (events_ && !unresponsive_ && !bound_.pending()) {
-        // EchoLink may be gone already; nothing to do about it.
-        if (bound_.call([&] { return events_->Unadvise(adviseCookie_); }) == RPC_E_CALL_CANCELED) unresponsive_ = true;
+    if (eventsInTable_ && !unresponsive_ && !bound_.pending()) {
+        auto* call = new Call{Call::Kind::unadvise, eventsInTable_};
+        call->adviseCookie = adviseCookie_;
+        callAside(call);  // EchoLink may be gone already; nothing to do about it
     }
     if (unresponsive_ || bound_.pending()) {
         events_.Detach();
         application_.Detach();
-        return;
+    } else if (table_) {
+        if (applicationInTable_) table_->RevokeInterfaceFromGlobal(applicationInTable_);
+        if (eventsInTable_) table_->RevokeInterfaceFromGlobal(eventsInTable_);
     }
-    bound_.call([&] {
-        events_.Reset();
-        application_.Reset();
-        return S_OK;
-    });
+    events_.Reset();
+    application_.Reset();
+    table_.Reset();
+    applicationInTable_ = eventsInTable_ = 0;
 }
 
 }  // namespace rokan

@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <objidl.h>
 #include <ocidl.h>
 #include <wrl/client.h>
 
@@ -8,10 +9,12 @@
 
 namespace rokan {
 
-// EchoLink reached through COM on the UI thread's apartment, every call within
-// the bound. Closing is announced by sending closingMessage to the window
-// given, inside EchoLink's own call, so Rokan ends while EchoLink still takes
-// its last lines.
+// EchoLink reached through COM. The object is created and its Closing heard
+// on the UI thread's apartment; every call after that runs on a thread of its
+// own in the multithreaded apartment, so that one EchoLink never answers
+// holds up nothing but that thread: the window waits for it within the bound.
+// Closing is announced by sending closingMessage to the window given, inside
+// EchoLink's own call, so Rokan ends while EchoLink still takes its last lines.
 class ComEchoLink final : public EchoLinkPort {
 public:
     ComEchoLink(CallBound& bound, HWND notify, UINT closingMessage)
@@ -26,7 +29,10 @@ public:
     void release() override;
 
 private:
+    struct Call;
     void listenForClosing();
+    // Runs the call on its own thread; RPC_E_CALL_CANCELED when the wait for it ended first.
+    HRESULT callAside(Call* call);
 
     CallBound& bound_;
     // Set once EchoLink let a call run out: it may never answer again.
@@ -37,6 +43,10 @@ private:
     Microsoft::WRL::ComPtr<IUnknown> application_;
     Microsoft::WRL::ComPtr<IConnectionPoint> events_;
     DWORD adviseCookie_ = 0;
+    // Where the other threads find both.
+    Microsoft::WRL::ComPtr<IGlobalInterfaceTable> table_;
+    DWORD applicationInTable_ = 0;
+    DWORD eventsInTable_ = 0;
 };
 
 }  // namespace rokan

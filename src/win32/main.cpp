@@ -16,7 +16,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     InitCommonControlsEx(&commonControls);
 
     CallBound bound;
-    if (!bound.install()) return 1;
     MainWindow window(instance, bound);
     if (!window.create()) return 1;
     WindowsDialogs dialogs(instance, bound);

@@ -143,7 +143,9 @@ TEST_P(Resume, AtStartACountdownLeftBehindGoesOnOrUnmutes) {
     EXPECT_EQ(form.muted(), row.muted);
     EXPECT_EQ(view.timerEnabled, row.muted);
     EXPECT_EQ(folder.read("rokan.mute") != "<missing>", row.recordLeft);
-    if (row.muted) EXPECT_EQ(textOf(Control::sCall), L"JA1ABC");
+    if (row.muted) {
+        EXPECT_EQ(textOf(Control::sCall), L"JA1ABC");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
