@@ -28,6 +28,9 @@ std::filesystem::path rokanExe() {
 std::filesystem::path bareWindowExe() {
     return benchFolder() / "bare_window.exe";
 }
+std::filesystem::path attachedWindowExe() {
+    return benchFolder() / "attached_window.exe";
+}
 std::filesystem::path standinExe() {
     return benchFolder() / "echolink_standin.exe";
 }

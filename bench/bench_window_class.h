@@ -1,8 +1,9 @@
 #pragma once
-// Shared by the bare window and the runner that waits for it.
+// Shared by the benchmark's own window programs and the runner that waits for them.
 
 namespace rokan::bench {
 
 inline constexpr wchar_t kBareWindowClass[] = L"RokanBenchBare";
+inline constexpr wchar_t kAttachedWindowClass[] = L"RokanBenchAttached";
 
 }  // namespace rokan::bench

@@ -5,8 +5,9 @@
 
 namespace rokan::bench {
 
-// Start-up to a visible window: the bare window, Rokan with EchoLink already
-// running, Rokan launching EchoLink through COM; interleaved rounds.
+// Start-up to a visible window: the bare window, the attached window and Rokan
+// with EchoLink already running, Rokan launching EchoLink through COM;
+// interleaved rounds.
 int measureStartup(int rounds);
 // EchoLink's own cost: creating its COM object, with and without its server running.
 int measureComCreation(int rounds);
