@@ -97,6 +97,7 @@ TEST_F(Chat, AFailedSendKeepsTheLineForAnotherTryAndStillSwallowsEnter) {
     EXPECT_EQ(journal.at(2), L"send hello");
 }
 
+// After "Launch EchoLink Faild!!" the window stays, and every send fails with its message.
 TEST_F(Chat, WithoutAnEchoLinkObjectEverySendFailsWithItsMessage) {
     echo.creation = FakeEcho::Creation::noObject;
     form.Form_Load();

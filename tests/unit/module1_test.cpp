@@ -128,27 +128,21 @@ TEST_F(SettingsFile, ARefusedPlacementFallsBackToTheDefaultLineSilently) {
     EXPECT_EQ(file(), kDefaultSettingsLine);
 }
 
+// The window's pixels as twips: at 168 DPI a pixel is 8.57 twips, and fractions get a point.
 TEST_F(SettingsFile, WritersPutFourNumbersWithTheirSignPosition) {
-    const std::tuple<int, int, int, int, const char*> rows[] = {
-        {82, 52, 294, 108, "position= 1230, 780, 4530, 2430\r\n"},
-        {-100, 52, 294, 108, "position=-1500, 780, 4530, 2430\r\n"},
-        {0, -1, 292, 87, "position= 0,-15, 4500, 2115\r\n"},
+    const std::tuple<int, int, int, int, int, const char*> rows[] = {
+        {96, 82, 52, 294, 108, "position= 1230, 780, 4530, 2430\r\n"},
+        {96, -100, 52, 294, 108, "position=-1500, 780, 4530, 2430\r\n"},
+        {96, 0, -1, 292, 87, "position= 0,-15, 4500, 2115\r\n"},
+        {168, 100, 7, 515, 154, "position= 857.1429, 60, 4534.286, 2130\r\n"},
     };
-    for (const auto& [left, top, width, height, expected] : rows) {
+    for (const auto& [dpi, left, top, width, height, expected] : rows) {
+        view.dpi = dpi;
         view.leftPx = left, view.topPx = top, view.clientWidthPx = width, view.clientHeightPx = height;
         module.iniWrite();
         EXPECT_EQ(file(), expected);
     }
     EXPECT_TRUE(journal.empty());
-}
-
-TEST_F(SettingsFile, FractionsAreWrittenWithAPointAtAnyDpi) {
-    view.dpi = 168;  // 8.57 twips a pixel
-    view.leftPx = 100, view.topPx = 7, view.clientWidthPx = 515, view.clientHeightPx = 154;
-
-    module.iniWrite();
-
-    EXPECT_EQ(file(), "position= 857.1429, 60, 4534.286, 2130\r\n");
 }
 
 TEST_F(SettingsFile, WriterWithoutAReaderFindsTheFolderItself) {
@@ -220,11 +214,13 @@ TEST_F(SettingsAtStartAndEnd, TheStoredRectangleComesBackUnderTheSizePolicyAndIs
     EXPECT_EQ(folder.read("rokan.ini"), "position= 1350, 780, 4530, 2565\r\n");
 }
 
+// Not installed, no object, or a second copy: the rectangle stored is the user's to keep.
 TEST_F(SettingsAtStartAndEnd, ARunThatNeverReadTheFileLeavesItAlone) {
     const std::string saved = "position= 1230, 780, 4530, 2430\r\n";
-    for (auto creation : {FakeEcho::Creation::error, FakeEcho::Creation::noObject}) {
+    for (auto creation : {FakeEcho::Creation::error, FakeEcho::Creation::noObject, FakeEcho::Creation::object}) {
         folder.write("rokan.ini", saved);
         echo.creation = creation;
+        process.anotherCopyRunning = creation == FakeEcho::Creation::object;
         Module1 settingsOfThisRun{view, dialogs, process, machineFileSystem()};
         frmMain run{view, echo, dialogs, process, settingsOfThisRun, muteRecord};
 
@@ -233,16 +229,6 @@ TEST_F(SettingsAtStartAndEnd, ARunThatNeverReadTheFileLeavesItAlone) {
 
         EXPECT_EQ(folder.read("rokan.ini"), saved);
     }
-}
-
-TEST_F(SettingsAtStartAndEnd, ASecondCopyLeavesTheFirstCopysFileAlone) {
-    const std::string saved = "position= 1230, 780, 4530, 2430\r\n";
-    folder.write("rokan.ini", saved);
-    process.anotherCopyRunning = true;
-
-    EXPECT_TRUE(endsProcess([&] { form.Form_Load(); }));
-
-    EXPECT_EQ(folder.read("rokan.ini"), saved);
 }
 
 }  // namespace

@@ -89,21 +89,6 @@ TEST_F(TimedMuteRecord, AnUnmuteThatFailsKeepsItAndOneThatGoesThroughRemovesIt) 
     EXPECT_EQ(record(), "<missing>");
 }
 
-TEST_F(TimedMuteRecord, EndingKeepsItOnlyWhenTheLastUnmuteFails) {
-    for (bool fails : {true, false}) {
-        frmMain run{view, echo, dialogs, process, settings, muteRecord};
-        noiseCancel(L"N0CALL", L"10");
-        run.btnAutoMute_Click();
-        echo.failSends = fails;
-
-        EXPECT_TRUE(endsProcess([&] { run.unload(); }));
-
-        EXPECT_EQ(record() == "<missing>", !fails) << fails;
-        echo.failSends = false;
-        echo.hasObject = true;
-    }
-}
-
 TEST_F(TimedMuteRecord, AFolderThatCannotBeWrittenMutesWithoutItAndWithoutAWord) {
     Module1 elsewhere{view, dialogs, process, machineFileSystem()};
     process.folder = folder.windowsPath() + L"\\no such folder";
