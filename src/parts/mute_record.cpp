@@ -3,17 +3,17 @@
 #include <array>
 
 #include "number_text.h"
-#include "utf8.h"
 
 namespace rokan {
 namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 
-// Days since 1970-01-01 of a date in the proleptic Gregorian calendar, and back.
-std::int64_t daysFromCivil(std::int64_t year, int month, int day) {
+// Days since 1970-01-01 of a date from 1970 on, and back (the proleptic
+// Gregorian calendar in eras of 400 years, counted from March).
+std::int64_t daysFromCivil(std::int64_t year, std::int64_t month, std::int64_t day) {
     year -= month <= 2;
-    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
+    const std::int64_t era = year / 400;
     const std::int64_t yearOfEra = year - era * 400;
     const std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
     const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
@@ -22,7 +22,7 @@ std::int64_t daysFromCivil(std::int64_t year, int month, int day) {
 
 std::array<std::int64_t, 3> civilFromDays(std::int64_t days) {
     days += 719468;
-    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+    const std::int64_t era = days / 146097;
     const std::int64_t dayOfEra = days - era * 146097;
     const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
     const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
@@ -46,39 +46,39 @@ std::optional<std::string> utcText(std::int64_t seconds) {
            twoDigits(time / 3600) + ":" + twoDigits(time / 60 % 60) + ":" + twoDigits(time % 60) + "Z";
 }
 
-// Read by its digits, then written again: a date that is no date (02-30, 25:00)
-// does not come back as the same text.
+// Read by the places of its digits, then written again: a date that is no
+// date (02-30, 25:00) or anything out of place does not come back the same.
 std::optional<std::int64_t> utcSeconds(std::string_view text) {
-    constexpr std::string_view kShape = "0000-00-00T00:00:00Z";
-    if (text.size() != kShape.size()) return std::nullopt;
-    std::array<std::int64_t, 6> fields{};
-    std::size_t field = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (kShape[i] != '0') {
-            if (text[i] != kShape[i]) return std::nullopt;
-            if (i + 1 < kShape.size() && kShape[i + 1] == '0') ++field;
-            continue;
-        }
-        if (text[i] < '0' || text[i] > '9') return std::nullopt;
-        fields[field] = fields[field] * 10 + (text[i] - '0');
-    }
-    const auto& [year, month, day, hour, minute, second] = fields;
-    const std::int64_t seconds = daysFromCivil(year, static_cast<int>(month), static_cast<int>(day)) * kSecondsPerDay +
-                                 hour * 3600 + minute * 60 + second;
+    if (text.size() != 20) return std::nullopt;
+    const auto number = [&](std::size_t at, std::size_t length) {
+        std::int64_t value = 0;
+        for (char c : text.substr(at, length)) value = value * 10 + (c - '0');
+        return value;
+    };
+    const std::int64_t seconds = daysFromCivil(number(0, 4), number(5, 2), number(8, 2)) * kSecondsPerDay +
+                                 number(11, 2) * 3600 + number(14, 2) * 60 + number(17, 2);
     if (utcText(seconds) != text) return std::nullopt;
     return seconds;
+}
+
+// Call signs are plain ASCII, as the conference writes them; one with other
+// characters is muted all the same, without the record.
+template <class Text>
+bool isCallSign(const Text& text) {
+    for (auto c : text)
+        if (c < ' ' || c > '~') return false;
+    return !text.empty();
 }
 
 }  // namespace
 
 std::optional<std::string> muteRecordText(const MuteRecord& record) {
     const auto due = utcText(record.dueUtc);
-    const auto callSign = toUtf8(record.callSign);
-    if (!due || !callSign || callSign->empty() || callSign->find_first_of("\r\n") != std::string::npos)
-        return std::nullopt;
+    if (!due || !isCallSign(record.callSign)) return std::nullopt;
+    const std::string callSign(record.callSign.begin(), record.callSign.end());
     std::string text = *due + " ";
     for (wchar_t digit : decimalText(record.initialMinutes)) text += static_cast<char>(digit);
-    text += " " + *callSign + "\r\n";
+    text += " " + callSign + "\r\n";
     if (text.size() > kMaxMuteRecordBytes) return std::nullopt;
     return text;
 }
@@ -97,9 +97,9 @@ std::optional<MuteRecord> readMuteRecord(std::string_view bytes) {
     const auto due = utcSeconds(bytes.substr(0, firstBlank));
     const std::string_view minutes = bytes.substr(firstBlank + 1, secondBlank - firstBlank - 1);
     const auto initial = parseInteger16(std::wstring(minutes.begin(), minutes.end()));
-    const auto callSign = fromUtf8(bytes.substr(secondBlank + 1));
-    if (!due || !initial || !callSign || callSign->empty()) return std::nullopt;
-    return MuteRecord{*due, *initial, *callSign};
+    const std::string_view callSign = bytes.substr(secondBlank + 1);
+    if (!due || !initial || !isCallSign(callSign)) return std::nullopt;
+    return MuteRecord{*due, *initial, std::wstring(callSign.begin(), callSign.end())};
 }
 
 }  // namespace rokan

@@ -8,7 +8,7 @@
 // rokan.mute: while a countdown keeps a station muted, one line such as
 //   2026-12-07T21:30:00Z 10 N0CALL
 // ended by CR LF: the UTC time at which the unmute falls due, the minutes the
-// count started from, and the call sign (UTF-8, the rest of the line).
+// count started from, and the call sign (printable ASCII, the rest of the line).
 namespace rokan {
 
 struct MuteRecord {

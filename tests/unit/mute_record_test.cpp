@@ -6,18 +6,23 @@ namespace {
 
 constexpr std::int64_t kMidnight = 1796601600;  // 2026-12-07T00:00:00Z
 
+// The seconds of each due time are the Unix clock's own, worked out elsewhere.
 TEST(MuteRecordLine, ReadsBackWhatItWrites) {
-    const MuteRecord record{kMidnight + 9 * 3600 + 30 * 60, -3, L"JA1ABC/1 こんにちは 𝄞"};
-
-    const auto text = muteRecordText(record);
-
-    ASSERT_TRUE(text);
-    EXPECT_EQ(text->substr(0, 24), "2026-12-07T09:30:00Z -3 ");
-    EXPECT_EQ(text->substr(text->size() - 2), "\r\n");
-    const auto back = readMuteRecord(*text);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(std::tuple(back->dueUtc, back->initialMinutes, back->callSign),
-              std::tuple(record.dueUtc, record.initialMinutes, record.callSign));
+    const std::pair<std::int64_t, std::string> rows[] = {
+        {0, "1970-01-01T00:00:00Z 10 N0CALL\r\n"},
+        {1769903999, "2026-01-31T23:59:59Z -3 JA1ABC-L\r\n"},
+        {1835440496, "2028-02-29T12:34:56Z 32767 *ECHO TEST*\r\n"},
+        {4107542400, "2100-03-01T00:00:00Z 0 W1AW/4\r\n"},
+        {253402300799, "9999-12-31T23:59:59Z 10 N0CALL\r\n"},
+    };
+    for (const auto& [due, line] : rows) {
+        const auto record = readMuteRecord(line);
+        ASSERT_TRUE(record) << line;
+        EXPECT_EQ(record->dueUtc, due) << line;
+        EXPECT_EQ(muteRecordText(*record), line);
+    }
+    EXPECT_FALSE(muteRecordText({253402300800, 10, L"N0CALL"}));  // year 10000
+    EXPECT_FALSE(muteRecordText({-1, 10, L"N0CALL"}));
 }
 
 TEST(MuteRecordLine, NothingItCannotUseIsReadOrWritten) {
@@ -32,13 +37,15 @@ TEST(MuteRecordLine, NothingItCannotUseIsReadOrWritten) {
                                     "2026-12-07T09:30:00Z 40000 N0CALL",
                                     "2026-12-07T09:30:00Z 10 ",
                                     "2026-12-07T09:30:00Z 10",
-                                    "2026-12-07T09:30:00Z 10 \xc0\xaf",
+                                    "2026-12-07T09:30:00Z 10 N\xc3\x98"
+                                    "CALL",
                                     line + std::string(4100, 'A')};
     for (const std::string& bytes : unusable) EXPECT_FALSE(readMuteRecord(bytes)) << bytes;
     EXPECT_TRUE(readMuteRecord(line));
     EXPECT_TRUE(readMuteRecord(line + "\n"));
 
-    for (const wchar_t* callSign : {L"", L"N0\r\nCALL"}) EXPECT_FALSE(muteRecordText({kMidnight, 10, callSign}));
+    for (const wchar_t* callSign : {L"", L"N0\r\nCALL", L"NØCALL", L"N0CALL\x7f"})
+        EXPECT_FALSE(muteRecordText({kMidnight, 10, callSign}));
     EXPECT_FALSE(muteRecordText({kMidnight, 10, std::wstring(4100, L'A')}));
 }
 
@@ -127,6 +134,7 @@ TEST_P(Resume, AtStartACountdownLeftBehindGoesOnOrUnmutes) {
     EXPECT_EQ(textOf(Control::gMin), row.minutesShown);
     EXPECT_EQ(form.muted(), row.muted);
     EXPECT_EQ(view.timerEnabled, row.muted);
+    EXPECT_EQ(view.controls[Control::sCall].readOnly, row.muted);
     EXPECT_EQ(folder.read("rokan.mute") != "<missing>", row.recordLeft);
     if (row.muted) {
         EXPECT_EQ(textOf(Control::sCall), L"JA1ABC");
