@@ -83,7 +83,9 @@ TEST_F(TimedMute, MinutesFollowTheIntegerRules) {
         noiseCancel(L"N0CALL", text);
         EXPECT_EQ(form.remainingMinutes(), minutes) << text;
         EXPECT_EQ(form.initialMinutes(), minutes) << text;
-        if (minutes == 7) EXPECT_EQ(journal, (Journal{L"message btnAutoMute Error | Rokan"})) << text;
+        if (minutes == 7) {
+            EXPECT_EQ(journal, (Journal{L"message btnAutoMute Error | Rokan"})) << text;
+        }
         form.btnMuteOff_Click();
     }
 }
