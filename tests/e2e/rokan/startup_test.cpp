@@ -1,199 +1,146 @@
-// Start-up, the main window as first shown, and every way of ending.
+// Every road into Rokan and every way out of it, as the real COM, message
+// boxes and rokan.ini show them.
 #include "rokan_fixture.h"
-#include "standin_commands.h"
 
 namespace rokan::e2e {
 namespace {
 
 using namespace std::chrono_literals;
-using Startup = RokanTest;
 
-TEST_F(Startup, ShowsTheVersionCaptionWithFocusInTheChatLine) {
-    startRokan();
-    ASSERT_NE(waitMainWindow(), nullptr);
+constexpr char kStored[] = "position= 1230, 780, 4530, 2430\r\n";
+constexpr char kSavedDefault[] = "position= 165, 45, 4530, 2550\r\n";
 
-    EXPECT_EQ(text(main), L"Rokan Ver.0.1.1 ");
-    EXPECT_TRUE(waitUntil([&] { return focusedWindow(main) == control(Control::sInput); }));
-    EXPECT_FALSE(style(main) & WS_MAXIMIZEBOX);
-    EXPECT_TRUE(style(main) & WS_MINIMIZEBOX);
-    EXPECT_TRUE(style(main) & WS_THICKFRAME);
-    EXPECT_EQ(findDialog(rokan->pid()), nullptr);
+struct Road {
+    const char* name;
+    bool (*arrange)(RokanTest&);       // false: this host cannot arrange it
+    const char* iniBefore;             // nullptr: no file
+    const wchar_t *message, *caption;  // the box at start-up, if any
+    const wchar_t* windowCaption;      // nullptr: Rokan ends after its box
+    const wchar_t* closeMessage;       // the box when the window closes, if any
+    const char* iniAfter;
+};
+
+bool unregister(RokanTest& t) {
+    t.registerStandin(false);
+    return true;
+}
+bool noObject(RokanTest& t) {
+    t.startStandin(L"/noobject");
+    return true;
 }
 
-TEST_F(Startup, EveryControlStandsWhereDesignedAt96Dpi) {
-    startRokan();
-    ASSERT_NE(waitMainWindow(), nullptr);
+const Road kRoads[] = {
+    {"FirstStart", [](RokanTest&) { return true; }, nullptr, nullptr, nullptr, kVersionCaption, nullptr, kSavedDefault},
+    {"NotRegistered", unregister, kStored, L"EchoLink not Installed!", L"Rokan", nullptr, nullptr, kStored},
+    {"NoObject", noObject, kStored, L"Launch EchoLink Faild!!", L"missing!!", L"Rokan", nullptr, kStored},
+    {"UnwritableFolder", [](RokanTest& t) { return t.setFolderWritable(false); }, nullptr, L"Module1.iniDefWrite Error",
+     L"Rokan", kVersionCaption, L"Module1.iniWrite Error", "<missing>"},
+};
 
-    for (const ControlLayout& layout : kMainControls) {
-        const RECT rect = rectInParentClient(control(layout.id), main);
-        EXPECT_EQ(rect.left * 15, layout.left) << static_cast<int>(layout.id);
-        EXPECT_EQ(rect.top * 15, layout.top) << static_cast<int>(layout.id);
-        EXPECT_EQ((rect.right - rect.left) * 15, layout.width) << static_cast<int>(layout.id);
-        EXPECT_EQ((rect.bottom - rect.top) * 15, layout.height) << static_cast<int>(layout.id);
-        EXPECT_EQ(text(control(layout.id)), layout.text) << static_cast<int>(layout.id);
-        if (layout.kind == ControlKind::edit) {
-            EXPECT_GT(SendMessageW(control(layout.id), EM_GETLIMITTEXT, 0, 0), 0x7FFF0000) << "no maximum length";
+class Startup : public RokanTest, public ::testing::WithParamInterface<Road> {};
+
+TEST_P(Startup, ShowsItsMessagesAndLeavesTheSettingsAsItShould) {
+    const Road& road = GetParam();
+    if (road.iniBefore) writeIni(road.iniBefore);
+    if (!road.arrange(*this)) GTEST_SKIP() << "cannot be arranged on this host";
+
+    launchRokan();
+    if (road.message) {
+        const MessageBoxContent box = answerMessageBox();
+        EXPECT_EQ(box.text, road.message);
+        EXPECT_EQ(box.caption, road.caption);
+    }
+    if (road.windowCaption) {
+        ASSERT_NE(waitMainWindow(), nullptr);
+        EXPECT_EQ(text(main), road.windowCaption);
+        EXPECT_EQ(findDialog(rokan->pid()), nullptr);
+        postClose(main);
+        if (road.closeMessage) {
+            EXPECT_EQ(answerMessageBox().text, road.closeMessage);
         }
     }
-    RECT client{};
-    GetClientRect(main, &client);
-    EXPECT_EQ(client.right * 15, 4410);
-    EXPECT_EQ(client.bottom * 15, 1740);
-}
-
-TEST_F(Startup, TabWalksTheControlsInTheirOrder) {
-    startRokan();
-    ASSERT_NE(waitMainWindow(), nullptr);
-    // Tall enough for the panel, whose controls take part too.
-    SetWindowPos(main, nullptr, 0, 0, windowRect(main).right - windowRect(main).left, 400, SWP_NOMOVE | SWP_NOZORDER);
-    ASSERT_TRUE(waitUntil([&] { return visible(control(Control::sCall)); }));
-    setFocus(control(Control::sInput));
-
-    const Control order[] = {Control::B_Send,    Control::btnConnect, Control::btnDisconnect, Control::btmMute,
-                             Control::btnAdmins, Control::btnUsers,   Control::btnStatus,     Control::btnSysop,
-                             Control::btnUnMute, Control::btmLurkd,   Control::sCall,         Control::btnAutoMute,
-                             Control::gMin,      Control::sInput};
-    for (Control next : order) {
-        pressTab(main);
-        EXPECT_TRUE(waitUntil([&] { return focusedWindow(main) == control(next); }))
-            << "expected focus on control " << static_cast<int>(next);
-    }
-}
-
-TEST_F(Startup, NotRegisteredSaysSoAndEndsLeavingTheSettingsAlone) {
-    registerStandin(false);
-    writeIni("position= 1230, 780, 4530, 2430\r\n");
-
-    startRokan();
-    const MessageBoxContent box = answerMessageBox(*rokan);
-
-    EXPECT_EQ(box.text, L"EchoLink not Installed!");
-    EXPECT_EQ(box.caption, L"Rokan");
     EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
-    EXPECT_EQ(iniFile(), "position= 1230, 780, 4530, 2430\r\n");
+    EXPECT_EQ(iniFile(), road.iniAfter);
 }
 
-TEST_F(Startup, CreationWithoutObjectWarnsAndKeepsTheWindowWithItsFirstCaption) {
-    Process standin = startStandin(L"/noobject");
-    writeIni("position= 1230, 780, 4530, 2430\r\n");
+INSTANTIATE_TEST_SUITE_P(Roads, Startup, ::testing::ValuesIn(kRoads),
+                         [](const auto& row) { return std::string(row.param.name); });
 
-    startRokan();
-    const MessageBoxContent box = answerMessageBox(*rokan);
-
-    EXPECT_EQ(box.text, L"Launch EchoLink Faild!!");
-    EXPECT_EQ(box.caption, L"missing!!");
-    ASSERT_NE(waitMainWindow(), nullptr);
-    EXPECT_EQ(text(main), L"Rokan");
-
-    // Every send fails with its own message; nothing else breaks.
-    setText(control(Control::sInput), L".stat");
-    click(control(Control::B_Send));
-    EXPECT_EQ(answerMessageBox(*rokan).text, L"SendChatMsg Error");
-    EXPECT_EQ(text(control(Control::sInput)), L".stat");
-
-    postClose(main);
-    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
-    EXPECT_EQ(iniFile(), "position= 1230, 780, 4530, 2430\r\n");
-}
-
-TEST_F(Startup, ASecondCopyWarnsAndEndsWhileTheFirstRunsOn) {
-    startRokan();
-    ASSERT_NE(waitMainWindow(), nullptr);
-
-    Process second = Process::start(quoteArg((folder / "rokan.exe").wstring()), folder);
-    const MessageBoxContent box = answerMessageBox(second);
-
-    EXPECT_EQ(box.text, L"already Running EchoLink Program");
-    EXPECT_EQ(box.caption, L"Rokan");
-    EXPECT_EQ(second.waitExit(), std::optional<DWORD>(0));
-    EXPECT_TRUE(rokan->running());
-    EXPECT_EQ(text(main), L"Rokan Ver.0.1.1 ");
-
-    // The first copy's rectangle is the one kept.
-    SetWindowPos(main, nullptr, 100, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    postClose(main);
-    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
-    EXPECT_EQ(iniFile(), "position= 1500, 900, 4530, 2550\r\n");
-}
-
-TEST_F(Startup, TwoCopiesStartedTogetherAlwaysLeaveExactlyOneWindow) {
+// The copy that loses ends before it reads rokan.ini: the file stays the other's.
+TEST_F(RokanTest, OfTwoCopiesStartedTogetherOneWarnsAndEndsAndTheOtherRunsOn) {
     const std::wstring command = quoteArg((folder / "rokan.exe").wstring());
-    for (int round = 0; round < 20; ++round) {
-        Process first = Process::start(command, folder);
-        Process second = Process::start(command, folder);
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        writeIni(kStored);
+        Process first = Process::start(command, folder), second = Process::start(command, folder);
 
-        // One of them warns and ends; the other shows its main window.
         HWND box = nullptr;
-        ASSERT_TRUE(waitUntil([&] { return (box = findDialog(first.pid())) || (box = findDialog(second.pid())); }))
-            << "round " << round;
-        EXPECT_EQ(readMessageBox(box).text, L"already Running EchoLink Program");
-        pressOk(box);
-        ASSERT_TRUE(waitUntil([&] { return !first.running() || !second.running(); })) << "round " << round;
+        ASSERT_TRUE(waitUntil([&] { return (box = findDialog(first.pid())) || (box = findDialog(second.pid())); }));
+        const MessageBoxContent content = readMessageBox(box);
+        EXPECT_EQ(content.text, L"already Running EchoLink Program");
+        EXPECT_EQ(content.caption, L"Rokan");
+        click(GetDlgItem(box, IDOK));
+        ASSERT_TRUE(waitUntil([&] { return !first.running() || !second.running(); }));
         Process& survivor = first.running() ? first : second;
-        HWND window = waitTopLevel(survivor.pid(), {kMainWindowClass, std::nullopt});
-        ASSERT_NE(window, nullptr) << "round " << round;
-        EXPECT_EQ(findDialog(survivor.pid()), nullptr) << "round " << round;
+        EXPECT_EQ((first.running() ? second : first).waitExit(), std::optional<DWORD>(0));
+        HWND window = waitTopLevel(survivor.pid(), {kMainWindowClass, kVersionCaption});
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(findDialog(survivor.pid()), nullptr);
+        EXPECT_EQ(iniFile(), kStored);
 
+        SetWindowPos(window, nullptr, 100, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         postClose(window);
-        ASSERT_EQ(survivor.waitExit(), std::optional<DWORD>(0)) << "round " << round;
+        ASSERT_EQ(survivor.waitExit(), std::optional<DWORD>(0));
+        EXPECT_EQ(iniFile(), "position= 1500, 900, 4530, 2430\r\n");
     }
 }
 
-TEST_F(Startup, EchoLinkClosingWhileAMessageIsOpenStillEndsRokanCleanly) {
-    startRokan();
-    ASSERT_NE(waitMainWindow(), nullptr);
-    standinCommand(STANDIN_CMD_FAIL_ON);
-    click(control(Control::B_Send));
-    ASSERT_NE(waitDialog(rokan->pid()), nullptr);
+struct Ending {
+    const char* name;
+    void (*before)(RokanTest&);
+    bool byEchoLink;  // EchoLink's Closing; otherwise the window is closed
+};
 
-    standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
-
-    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
-    EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2550\r\n");
+void otherEvents(RokanTest& t) {
+    t.standinCommand(STANDIN_CMD_RAISE_OTHER_EVENTS);
+    EXPECT_FALSE(t.rokan->waitExit(1s)) << "only Closing ends Rokan";
+}
+void overAMessageBox(RokanTest& t) {
+    t.standinCommand(STANDIN_CMD_FAIL_ON);
+    EXPECT_NE(t.sendAndWaitBox(L".stat"), nullptr);
+}
+void standinKilled(RokanTest& t) {
+    RokanTest::endStandins();
+    t.sendAndWaitBox(L"hello");
+    EXPECT_EQ(t.answerMessageBox().text, L"SendChatMsg Error");
+    EXPECT_EQ(text(t.control(Control::sInput)), L"hello");
 }
 
-TEST_F(Startup, ClosingTheWindowEndsRokanAndSavesItsRectangle) {
-    startRokan();
-    ASSERT_NE(waitMainWindow(), nullptr);
+const Ending kEndings[] = {
+    {"WindowClosed", [](RokanTest&) {}, false},
+    {"ClosingAfterTheOtherEvents", otherEvents, true},
+    {"ClosingOverAMessageBox", overAMessageBox, true},
+    {"ClosingOverTheAboutBox", [](RokanTest& t) { EXPECT_NE(t.openAbout(), nullptr); }, true},
+    {"StandinKilledThenASend", standinKilled, false},
+};
 
-    postClose(main);
+class Endings : public RokanTest, public ::testing::WithParamInterface<Ending> {};
+
+TEST_P(Endings, EndRokanCleanlyAndSaveItsRectangle) {
+    ASSERT_NE(startRokan(), nullptr);
+    GetParam().before(*this);
+
+    if (GetParam().byEchoLink)
+        standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
+    else
+        postClose(main);
 
     EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
-    EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2550\r\n");
+    EXPECT_EQ(iniFile(), kSavedDefault);
 }
 
-TEST_F(Startup, EchoLinkClosingEndsRokanAndTheOtherEventsDoNot) {
-    startRokan();
-    ASSERT_NE(waitMainWindow(), nullptr);
-
-    standinCommand(STANDIN_CMD_RAISE_OTHER_EVENTS);
-    EXPECT_FALSE(rokan->waitExit(1s).has_value());
-
-    standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
-    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
-    EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2550\r\n");
-}
-
-TEST_F(Startup, AVanishedEchoLinkFailsTheNextSendAtOnceAndRokanStillCloses) {
-    startRokan();
-    ASSERT_NE(waitMainWindow(), nullptr);
-    DWORD standinPid = 0;
-    GetWindowThreadProcessId(standinWindow(), &standinPid);
-    HANDLE standin = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, standinPid);
-    TerminateProcess(standin, 1);
-    WaitForSingleObject(standin, 5000);
-    CloseHandle(standin);
-
-    setText(control(Control::sInput), L"hello");
-    click(control(Control::B_Send));
-    const MessageBoxContent box = answerMessageBox(*rokan);
-
-    EXPECT_EQ(box.text, L"SendChatMsg Error");
-    EXPECT_EQ(text(control(Control::sInput)), L"hello");
-    postClose(main);
-    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
-    EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2550\r\n");
-}
+INSTANTIATE_TEST_SUITE_P(Roads, Endings, ::testing::ValuesIn(kEndings),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace rokan::e2e
