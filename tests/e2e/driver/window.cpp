@@ -14,17 +14,13 @@ DWORD_PTR sendWithTimeout(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 }  // namespace
 
 std::vector<HWND> topLevelWindows(DWORD pid) {
-    std::pair<DWORD, std::vector<HWND>> found{pid, {}};
-    EnumWindows(
-        [](HWND hwnd, LPARAM lp) {
-            auto& [wanted, windows] = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(lp);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            if (owner == wanted) windows.push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found.second;
+    std::vector<HWND> found;
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == pid) found.push_back(window);
+    }
+    return found;
 }
 
 HWND findTopLevel(DWORD pid, const WindowQuery& query) {

@@ -15,15 +15,26 @@ bool canCreateFiles(const std::filesystem::path& folder) {
     std::filesystem::remove(folder / "probe", ignored);
     return created;
 }
+
+// Under Wine, root writes anywhere, but not into an immutable folder. Wine
+// starts Linux programs such as chattr like Windows ones, without waiting for
+// them: wait for the effect.
+bool setImmutable(const std::filesystem::path& folder, bool immutable) {
+    using UnixNameFn = char*(CDECL*)(const wchar_t*);
+    const auto unixName = reinterpret_cast<UnixNameFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    char* name = unixName && std::filesystem::exists("Z:\\usr\\bin\\chattr") ? unixName(folder.c_str()) : nullptr;
+    if (!name) return false;
+    Process::start(std::wstring(L"/usr/bin/chattr ") + (immutable ? L"+i " : L"-i ") + widen(name));
+    HeapFree(GetProcessHeap(), 0, name);
+    return waitUntil([&] { return canCreateFiles(folder) != immutable; });
+}
 }  // namespace
 
 int pixels(int twips) {
-    static const int dpi = [] {
-        HDC screen = GetDC(nullptr);
-        const int value = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-        return value;
-    }();
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
     return MulDiv(twips, dpi, 1440);
 }
 
@@ -47,7 +58,7 @@ void RokanTest::SetUp() {
 }
 
 void RokanTest::TearDown() {
-    if (folderLocked) setFolderWritable(true);
+    if (folderLocked) setImmutable(folder, false);
     rokan.reset();
     standin.reset();
     endStandins();
@@ -77,8 +88,8 @@ void RokanTest::startStandin(const std::wstring& flags) {
 }
 
 void RokanTest::registerStandin(bool registered) {
-    EXPECT_EQ(Process::start(standinExe() + (registered ? L" /RegServer" : L" /UnregServer")).waitExit(),
-              std::optional<DWORD>(0));
+    const std::wstring command = standinExe() + (registered ? L" /RegServer" : L" /UnregServer");
+    EXPECT_EQ(Process::start(command).waitExit(), std::optional<DWORD>(0));
 }
 
 // Sent, not posted: a mode must hold before Rokan's next call reaches the stand-in.
@@ -107,22 +118,9 @@ MessageBoxContent RokanTest::answerMessageBox() {
     return content;
 }
 
-// Under Wine, root writes anywhere, but not into an immutable folder; Wine
-// starts Linux programs such as chattr like Windows ones.
-bool RokanTest::setFolderWritable(bool writable) {
-    using UnixNameFn = char*(CDECL*)(const wchar_t*);
-    const auto unixName = reinterpret_cast<UnixNameFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (!unixName || !std::filesystem::exists("Z:\\usr\\bin\\chattr")) return false;
-    char* name = unixName(folder.wstring().c_str());
-    if (!name) return false;
-    const std::wstring command = std::wstring(L"/usr/bin/chattr ") + (writable ? L"-i " : L"+i ") + widen(name);
-    HeapFree(GetProcessHeap(), 0, name);
-    // Wine hands a Linux program over without waiting for it: wait for its effect.
-    Process::start(command);
-    const bool reached = waitUntil([&] { return canCreateFiles(folder) == writable; });
-    folderLocked = !canCreateFiles(folder);
-    return reached;
+void RokanTest::lockFolder() {
+    folderLocked = true;
+    if (!setImmutable(folder, true)) GTEST_SKIP() << "no way to make a folder unwritable here";
 }
 
 std::string RokanTest::iniFile() const {

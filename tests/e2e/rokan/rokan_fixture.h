@@ -79,9 +79,9 @@ public:
     // Rokan's message box, the only one shown: its caption and text; presses OK.
     MessageBoxContent answerMessageBox();
 
-    // Makes the test's folder refuse (or take again) new files, as a folder
-    // the user may not write. False where that cannot be done.
-    bool setFolderWritable(bool writable);
+    // Makes the test's folder refuse new files, as a folder the user may not
+    // write, until the test ends; skips the test where that cannot be done.
+    void lockFolder();
     std::string iniFile() const;  // its bytes, or "<missing>"
     void writeIni(const std::string& line) const { std::ofstream(folder / "rokan.ini", std::ios::binary) << line; }
 

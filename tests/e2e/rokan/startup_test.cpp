@@ -1,5 +1,5 @@
-// Every road into Rokan and every way out of it, as the real COM, message
-// boxes and rokan.ini show them.
+// Every road into Rokan and out of it, as the real COM, message boxes and
+// rokan.ini show them.
 #include "rokan_fixture.h"
 
 namespace rokan::e2e {
@@ -10,60 +10,87 @@ using namespace std::chrono_literals;
 constexpr char kStored[] = "position= 1230, 780, 4530, 2430\r\n";
 constexpr char kSavedDefault[] = "position= 165, 45, 4530, 2550\r\n";
 
-struct Road {
+// One life of Rokan: what the test arranges, what Rokan shows, how it
+// ends and what it leaves in rokan.ini.
+struct Life {
     const char* name;
-    bool (*arrange)(RokanTest&);       // false: this host cannot arrange it
+    void (*arrange)(RokanTest&);
     const char* iniBefore;             // nullptr: no file
     const wchar_t *message, *caption;  // the box at start-up, if any
     const wchar_t* windowCaption;      // nullptr: Rokan ends after its box
-    const wchar_t* closeMessage;       // the box when the window closes, if any
+    void (*whileRunning)(RokanTest&);
+    bool echoLinkCloses;          // EchoLink's Closing ends it; otherwise the window is closed
+    const wchar_t* closeMessage;  // the box as the window closes, if any
     const char* iniAfter;
 };
 
-bool unregister(RokanTest& t) {
-    t.registerStandin(false);
-    return true;
+void otherEvents(RokanTest& t) {
+    t.standinCommand(STANDIN_CMD_RAISE_OTHER_EVENTS);
+    EXPECT_FALSE(t.rokan->waitExit(1s)) << "only Closing ends Rokan";
 }
-bool noObject(RokanTest& t) {
-    t.startStandin(L"/noobject");
-    return true;
+void messageBoxOpen(RokanTest& t) {
+    t.standinCommand(STANDIN_CMD_FAIL_ON);
+    EXPECT_NE(t.sendAndWaitBox(L".stat"), nullptr);
+}
+void standinKilled(RokanTest& t) {
+    RokanTest::endStandins();
+    t.sendAndWaitBox(L"hello");
+    EXPECT_EQ(t.answerMessageBox().text, L"SendChatMsg Error");
+    EXPECT_EQ(text(t.control(Control::sInput)), L"hello");
 }
 
-const Road kRoads[] = {
-    {"FirstStart", [](RokanTest&) { return true; }, nullptr, nullptr, nullptr, kVersionCaption, nullptr, kSavedDefault},
-    {"NotRegistered", unregister, kStored, L"EchoLink not Installed!", L"Rokan", nullptr, nullptr, kStored},
-    {"NoObject", noObject, kStored, L"Launch EchoLink Faild!!", L"missing!!", L"Rokan", nullptr, kStored},
-    {"UnwritableFolder", [](RokanTest& t) { return t.setFolderWritable(false); }, nullptr, L"Module1.iniDefWrite Error",
-     L"Rokan", kVersionCaption, L"Module1.iniWrite Error", "<missing>"},
+void nothing(RokanTest&) {}
+
+const Life kLives[] = {
+    {"FirstStart", nothing, nullptr, nullptr, nullptr, kVersionCaption, nothing, false, nullptr, kSavedDefault},
+    {"NotRegistered", [](RokanTest& t) { t.registerStandin(false); }, kStored, L"EchoLink not Installed!", L"Rokan",
+     nullptr, nothing, false, nullptr, kStored},
+    {"NoObject", [](RokanTest& t) { t.startStandin(L"/noobject"); }, kStored, L"Launch EchoLink Faild!!", L"missing!!",
+     L"Rokan", nothing, false, nullptr, kStored},
+    {"UnwritableFolder", [](RokanTest& t) { t.lockFolder(); }, nullptr, L"Module1.iniDefWrite Error", L"Rokan",
+     kVersionCaption, nothing, false, L"Module1.iniWrite Error", "<missing>"},
+    {"EchoLinkClosingAfterItsOtherEvents", nothing, nullptr, nullptr, nullptr, kVersionCaption, otherEvents, true,
+     nullptr, kSavedDefault},
+    {"EchoLinkClosingOverAMessageBox", nothing, nullptr, nullptr, nullptr, kVersionCaption, messageBoxOpen, true,
+     nullptr, kSavedDefault},
+    {"EchoLinkClosingOverTheAboutBox", nothing, nullptr, nullptr, nullptr, kVersionCaption,
+     [](RokanTest& t) { EXPECT_NE(t.openAbout(), nullptr); }, true, nullptr, kSavedDefault},
+    {"EchoLinkKilledThenASend", nothing, nullptr, nullptr, nullptr, kVersionCaption, standinKilled, false, nullptr,
+     kSavedDefault},
 };
 
-class Startup : public RokanTest, public ::testing::WithParamInterface<Road> {};
+class Lives : public RokanTest, public ::testing::WithParamInterface<Life> {};
 
-TEST_P(Startup, ShowsItsMessagesAndLeavesTheSettingsAsItShould) {
-    const Road& road = GetParam();
-    if (road.iniBefore) writeIni(road.iniBefore);
-    if (!road.arrange(*this)) GTEST_SKIP() << "cannot be arranged on this host";
+TEST_P(Lives, ShowTheirMessagesEndCleanlyAndLeaveRokanIniAsTheyShould) {
+    const Life& life = GetParam();
+    if (life.iniBefore) writeIni(life.iniBefore);
+    life.arrange(*this);
+    if (IsSkipped()) return;
 
     launchRokan();
-    if (road.message) {
+    if (life.message) {
         const MessageBoxContent box = answerMessageBox();
-        EXPECT_EQ(box.text, road.message);
-        EXPECT_EQ(box.caption, road.caption);
+        EXPECT_EQ(box.text, life.message);
+        EXPECT_EQ(box.caption, life.caption);
     }
-    if (road.windowCaption) {
+    if (life.windowCaption) {
         ASSERT_NE(waitMainWindow(), nullptr);
-        EXPECT_EQ(text(main), road.windowCaption);
+        EXPECT_EQ(text(main), life.windowCaption);
         EXPECT_EQ(findDialog(rokan->pid()), nullptr);
-        postClose(main);
-        if (road.closeMessage) {
-            EXPECT_EQ(answerMessageBox().text, road.closeMessage);
+        life.whileRunning(*this);
+        if (life.echoLinkCloses)
+            standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
+        else
+            postClose(main);
+        if (life.closeMessage) {
+            EXPECT_EQ(answerMessageBox().text, life.closeMessage);
         }
     }
     EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
-    EXPECT_EQ(iniFile(), road.iniAfter);
+    EXPECT_EQ(iniFile(), life.iniAfter);
 }
 
-INSTANTIATE_TEST_SUITE_P(Roads, Startup, ::testing::ValuesIn(kRoads),
+INSTANTIATE_TEST_SUITE_P(Roads, Lives, ::testing::ValuesIn(kLives),
                          [](const auto& row) { return std::string(row.param.name); });
 
 // The copy that loses ends before it reads rokan.ini: the file stays the other's.
@@ -94,53 +121,6 @@ TEST_F(RokanTest, OfTwoCopiesStartedTogetherOneWarnsAndEndsAndTheOtherRunsOn) {
         EXPECT_EQ(iniFile(), "position= 1500, 900, 4530, 2430\r\n");
     }
 }
-
-struct Ending {
-    const char* name;
-    void (*before)(RokanTest&);
-    bool byEchoLink;  // EchoLink's Closing; otherwise the window is closed
-};
-
-void otherEvents(RokanTest& t) {
-    t.standinCommand(STANDIN_CMD_RAISE_OTHER_EVENTS);
-    EXPECT_FALSE(t.rokan->waitExit(1s)) << "only Closing ends Rokan";
-}
-void overAMessageBox(RokanTest& t) {
-    t.standinCommand(STANDIN_CMD_FAIL_ON);
-    EXPECT_NE(t.sendAndWaitBox(L".stat"), nullptr);
-}
-void standinKilled(RokanTest& t) {
-    RokanTest::endStandins();
-    t.sendAndWaitBox(L"hello");
-    EXPECT_EQ(t.answerMessageBox().text, L"SendChatMsg Error");
-    EXPECT_EQ(text(t.control(Control::sInput)), L"hello");
-}
-
-const Ending kEndings[] = {
-    {"WindowClosed", [](RokanTest&) {}, false},
-    {"ClosingAfterTheOtherEvents", otherEvents, true},
-    {"ClosingOverAMessageBox", overAMessageBox, true},
-    {"ClosingOverTheAboutBox", [](RokanTest& t) { EXPECT_NE(t.openAbout(), nullptr); }, true},
-    {"StandinKilledThenASend", standinKilled, false},
-};
-
-class Endings : public RokanTest, public ::testing::WithParamInterface<Ending> {};
-
-TEST_P(Endings, EndRokanCleanlyAndSaveItsRectangle) {
-    ASSERT_NE(startRokan(), nullptr);
-    GetParam().before(*this);
-
-    if (GetParam().byEchoLink)
-        standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
-    else
-        postClose(main);
-
-    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
-    EXPECT_EQ(iniFile(), kSavedDefault);
-}
-
-INSTANTIATE_TEST_SUITE_P(Roads, Endings, ::testing::ValuesIn(kEndings),
-                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace rokan::e2e
