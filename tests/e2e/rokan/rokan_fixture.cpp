@@ -45,11 +45,10 @@ SIZE clientSize(HWND window) {
 }
 
 void RokanTest::SetUp() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     // A folder of this run's own: what an earlier, interrupted run left cannot get in the way.
-    std::string name = std::string("rokan-") + info->test_suite_name() + "-" + info->name();
-    std::replace(name.begin(), name.end(), '/', '-');
-    folder = std::filesystem::temp_directory_path() / (name + "-" + std::to_string(GetCurrentProcessId()));
+    static int runs = 0;
+    folder = std::filesystem::temp_directory_path() /
+             ("rokan-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++runs));
     std::filesystem::create_directories(folder);
     std::filesystem::copy_file(exeDir() / "rokan.exe", folder / "rokan.exe");
     endStandins();
@@ -60,8 +59,8 @@ void RokanTest::SetUp() {
 void RokanTest::TearDown() {
     if (folderLocked) setImmutable(folder, false);
     rokan.reset();
-    standin.reset();
     endStandins();
+    standin.reset();
     // Wine may hold an ended program's exe for a moment.
     waitUntil([&] {
         std::error_code notYet;
@@ -90,6 +89,13 @@ void RokanTest::startStandin(const std::wstring& flags) {
 void RokanTest::registerStandin(bool registered) {
     const std::wstring command = standinExe() + (registered ? L" /RegServer" : L" /UnregServer");
     EXPECT_EQ(Process::start(command).waitExit(), std::optional<DWORD>(0));
+}
+
+void RokanTest::endStandins() {
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, STANDIN_WINDOW_TITLE));)
+        postClose(window);
+    waitUntil([] { return !FindWindowW(nullptr, STANDIN_WINDOW_TITLE); });
+    EXPECT_TRUE(endWindowOwners(STANDIN_WINDOW_TITLE));
 }
 
 // Sent, not posted: a mode must hold before Rokan's next call reaches the stand-in.

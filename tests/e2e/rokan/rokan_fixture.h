@@ -71,10 +71,16 @@ public:
     // The stand-in started by hand, with flags; COM starts it otherwise.
     void startStandin(const std::wstring& flags);
     static void registerStandin(bool registered);
-    static void endStandins() { EXPECT_TRUE(endWindowOwners(STANDIN_WINDOW_TITLE)); }  // however started
+    // Ends every stand-in, however started: closed, so that each withdraws its
+    // class object, and killed only if it will not go.
+    static void endStandins();
     void standinCommand(int command);
     // What EchoLink accepted: a line each (escaping backslash, CR and LF; no line here holds one).
     std::wstring chatLog() const;
+    void expectChatLog(const std::wstring& log) {
+        waitUntil([&] { return chatLog() == log; });
+        EXPECT_EQ(chatLog(), log);
+    }
 
     // Rokan's message box, the only one shown: its caption and text; presses OK.
     MessageBoxContent answerMessageBox();

@@ -33,7 +33,7 @@ void messageBoxOpen(RokanTest& t) {
     EXPECT_NE(t.sendAndWaitBox(L".stat"), nullptr);
 }
 void standinKilled(RokanTest& t) {
-    RokanTest::endStandins();
+    EXPECT_TRUE(endWindowOwners(STANDIN_WINDOW_TITLE));
     t.sendAndWaitBox(L"hello");
     EXPECT_EQ(t.answerMessageBox().text, L"SendChatMsg Error");
     EXPECT_EQ(text(t.control(Control::sInput)), L"hello");
