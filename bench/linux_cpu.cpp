@@ -8,7 +8,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "driver/text.h"
+#include "driver/driver.h"
 
 namespace rokan::bench {
 

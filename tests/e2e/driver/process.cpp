@@ -1,9 +1,6 @@
-#include "driver/process.h"
-
 #include <stdexcept>
-#include <utility>
 
-#include "driver/text.h"
+#include "driver/driver.h"
 
 namespace rokan::e2e {
 
@@ -14,11 +11,9 @@ namespace {
 HANDLE testJob() {
     static HANDLE job = [] {
         HANDLE j = CreateJobObjectW(nullptr, nullptr);
-        if (j) {
-            JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-            limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-            SetInformationJobObject(j, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-        }
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        if (j) SetInformationJobObject(j, JobObjectExtendedLimitInformation, &limits, sizeof limits);
         return j;
     }();
     return job;
@@ -33,89 +28,34 @@ Process Process::start(const std::wstring& commandLine, const std::filesystem::p
     const std::wstring dir = workingDir.wstring();
     // Suspended until it is in the job, so nothing it starts escapes the job.
     if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                        dir.empty() ? nullptr : dir.c_str(), &si, &pi)) {
-        throw std::runtime_error("CreateProcessW failed (" + std::to_string(GetLastError()) +
-                                 "): " + narrow(commandLine));
-    }
+                        dir.empty() ? nullptr : dir.c_str(), &si, &pi))
+        throw std::runtime_error("cannot start (" + std::to_string(GetLastError()) + "): " + narrow(commandLine));
     if (HANDLE job = testJob()) AssignProcessToJobObject(job, pi.hProcess);
     ResumeThread(pi.hThread);
     CloseHandle(pi.hThread);
     Process p;
-    p.process_ = pi.hProcess;
+    p.process_.reset(pi.hProcess);
     p.pid_ = pi.dwProcessId;
-    p.tid_ = pi.dwThreadId;
     return p;
 }
 
-Process::Process(Process&& other) noexcept
-    : process_(std::exchange(other.process_, nullptr)),
-      pid_(std::exchange(other.pid_, 0)),
-      tid_(std::exchange(other.tid_, 0)) {}
-
-Process& Process::operator=(Process&& other) noexcept {
-    if (this != &other) {
-        close();
-        process_ = std::exchange(other.process_, nullptr);
-        pid_ = std::exchange(other.pid_, 0);
-        tid_ = std::exchange(other.tid_, 0);
-    }
-    return *this;
+void Process::endProcess(HANDLE process) {
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 5000);
 }
 
-Process::~Process() {
-    close();
-}
-
-void Process::close() {
-    if (!process_) return;
-    if (running()) {
-        TerminateProcess(process_, 1);
-        WaitForSingleObject(process_, 5000);
-    }
-    CloseHandle(process_);
-    process_ = nullptr;
-}
-
-bool Process::running() const {
-    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
-}
-
-std::optional<DWORD> Process::waitExit(std::chrono::milliseconds timeout) {
-    if (WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return std::nullopt;
+std::optional<DWORD> Process::waitExit(milliseconds timeout) {
     DWORD code = 0;
-    GetExitCodeProcess(process_, &code);
+    if (WaitForSingleObject(handle(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return std::nullopt;
+    GetExitCodeProcess(handle(), &code);
     return code;
 }
 
-bool Process::waitInputIdle(std::chrono::milliseconds timeout) {
-    return WaitForInputIdle(process_, static_cast<DWORD>(timeout.count())) == 0;
-}
-
-void Process::terminate(UINT exitCode) {
-    if (!running()) return;
-    TerminateProcess(process_, exitCode);
-    WaitForSingleObject(process_, 5000);
-}
-
-std::wstring quoteArg(const std::wstring& arg) {
-    if (!arg.empty() && arg.find_first_of(L" \t\n\v\"") == std::wstring::npos) return arg;
-    std::wstring out = L"\"";
-    std::size_t backslashes = 0;
-    for (wchar_t c : arg) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        if (c == L'"')
-            out.append(backslashes * 2 + 1, L'\\');
-        else
-            out.append(backslashes, L'\\');
-        backslashes = 0;
-        out += c;
-    }
-    out.append(backslashes * 2, L'\\');
-    out += L'"';
-    return out;
+std::filesystem::path exeDir() {
+    std::wstring path(MAX_PATH, L'\0');
+    while (GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())) >= path.size())
+        path.resize(path.size() * 2);
+    return std::filesystem::path(path.c_str()).parent_path();
 }
 
 }  // namespace rokan::e2e

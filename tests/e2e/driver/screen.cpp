@@ -1,62 +1,69 @@
-#include "driver/screen.h"
-
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 #include <vector>
 
+#include "driver/driver.h"
+
 namespace rokan::e2e {
 
-COLORREF pixel(POINT p) {
-    return pixel(p.x, p.y);
-}
-
-COLORREF pixel(int x, int y) {
-    HDC dc = GetDC(nullptr);
-    const COLORREF c = GetPixel(dc, x, y);
-    ReleaseDC(nullptr, dc);
-    return c;
-}
-
-bool sameColour(COLORREF a, COLORREF b, int tolerance) {
-    if (a == CLR_INVALID || b == CLR_INVALID) return false;
-    return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
-           std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
-}
-
-void saveScreenBmp(const RECT& r, const std::filesystem::path& file) {
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    if (width <= 0 || height <= 0) throw std::runtime_error("saveScreenBmp: empty rectangle");
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-
-    BITMAPINFOHEADER info{};
+namespace {
+// The rectangle's pixels as BMP rows: 24 bits, bottom-up, each row padded to 4 bytes.
+std::vector<char> screenRows(const RECT& r, BITMAPINFOHEADER& info) {
+    info = BITMAPINFOHEADER{};
     info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;  // bottom-up, as BMP files store rows
+    info.biWidth = r.right - r.left;
+    info.biHeight = r.bottom - r.top;
     info.biPlanes = 1;
     info.biBitCount = 24;
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<char> pixels(static_cast<size_t>(stride) * height);
-    const int rows =
-        GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, info.biWidth, info.biHeight);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, info.biWidth, info.biHeight, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    std::vector<char> rows(static_cast<std::size_t>((info.biWidth * 3 + 3) & ~3) * info.biHeight);
+    const int copied =
+        GetDIBits(memory, bitmap, 0, info.biHeight, rows.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    if (rows != height) throw std::runtime_error("saveScreenBmp: GetDIBits failed");
+    if (copied != info.biHeight) throw std::runtime_error("saveScreenBmp: cannot read the screen");
+    return rows;
+}
+}  // namespace
+
+bool showsColour(POINT at, COLORREF colour) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF shown = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    const auto within = [](int a, int b) { return std::abs(a - b) <= 8; };
+    return shown != CLR_INVALID && within(GetRValue(shown), GetRValue(colour)) &&
+           within(GetGValue(shown), GetGValue(colour)) && within(GetBValue(shown), GetBValue(colour));
+}
+
+void saveScreenBmp(const RECT& r, const std::filesystem::path& file) {
+    // A window just shown or changed may still be painting: take the picture
+    // once two looks a moment apart agree.
+    BITMAPINFOHEADER info;
+    std::vector<char> rows;
+    waitUntil(
+        [&] {
+            std::vector<char> now = screenRows(r, info);
+            const bool settled = now == rows;
+            rows = std::move(now);
+            return settled;
+        },
+        kTimeout, milliseconds(150));
 
     BITMAPFILEHEADER header{};
     header.bfType = 0x4D42;  // "BM"
     header.bfOffBits = sizeof header + sizeof info;
-    header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
+    header.bfSize = header.bfOffBits + static_cast<DWORD>(rows.size());
     std::ofstream out(file, std::ios::binary);
     out.write(reinterpret_cast<const char*>(&header), sizeof header);
     out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    out.write(rows.data(), static_cast<std::streamsize>(rows.size()));
     if (!out) throw std::runtime_error("saveScreenBmp: cannot write the file");
 }
 

@@ -1,72 +1,54 @@
-#include "driver/window.h"
-
 #include <stdexcept>
+
+#include "driver/driver.h"
 
 namespace rokan::e2e {
 
 namespace {
-constexpr UINT kSendTimeoutMs = 5000;
-
-struct ByPid {
-    DWORD pid;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK collectByPid(HWND hwnd, LPARAM lp) {
-    auto& c = *reinterpret_cast<ByPid*>(lp);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == c.pid) c.found.push_back(hwnd);
-    return TRUE;
-}
-
-struct ById {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK findById(HWND hwnd, LPARAM lp) {
-    auto& c = *reinterpret_cast<ById*>(lp);
-    if (GetDlgCtrlID(hwnd) != c.id) return TRUE;
-    c.found = hwnd;
-    return FALSE;
-}
-
-bool queryMatches(HWND hwnd, const WindowQuery& q) {
-    if (q.visibleOnly && !IsWindowVisible(hwnd)) return false;
-    if (!q.className.empty() && className(hwnd) != q.className) return false;
-    if (q.caption && text(hwnd) != *q.caption) return false;
-    return true;
+DWORD_PTR sendWithTimeout(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result))
+        throw std::runtime_error("window message " + std::to_string(message) + " timed out");
+    return result;
 }
 }  // namespace
 
 std::vector<HWND> topLevelWindows(DWORD pid) {
-    ByPid ctx{pid, {}};
-    EnumWindows(collectByPid, reinterpret_cast<LPARAM>(&ctx));
-    return ctx.found;
+    std::vector<HWND> found;
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == pid) found.push_back(window);
+    }
+    return found;
 }
 
 HWND findTopLevel(DWORD pid, const WindowQuery& query) {
-    for (HWND hwnd : topLevelWindows(pid))
-        if (queryMatches(hwnd, query)) return hwnd;
+    for (HWND hwnd : topLevelWindows(pid)) {
+        if (visible(hwnd) && (query.className.empty() || className(hwnd) == query.className) &&
+            (!query.caption || text(hwnd) == *query.caption))
+            return hwnd;
+    }
     return nullptr;
 }
 
-HWND waitTopLevel(DWORD pid, const WindowQuery& query, std::chrono::milliseconds timeout) {
+HWND waitTopLevel(DWORD pid, const WindowQuery& query, milliseconds timeout) {
     HWND found = nullptr;
     waitUntil([&] { return (found = findTopLevel(pid, query)) != nullptr; }, timeout);
     return found;
 }
 
-bool waitGone(HWND hwnd, std::chrono::milliseconds timeout) {
-    return waitUntil([&] { return !IsWindow(hwnd) || !IsWindowVisible(hwnd); }, timeout);
-}
-
-HWND childById(HWND parent, int id) {
-    if (HWND direct = GetDlgItem(parent, id)) return direct;
-    ById ctx{id, nullptr};
-    EnumChildWindows(parent, findById, reinterpret_cast<LPARAM>(&ctx));  // all descendants
-    return ctx.found;
+bool endWindowOwners(const std::wstring& caption) {
+    while (HWND window = FindWindowW(nullptr, caption.c_str())) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+            Process::endProcess(process);
+            CloseHandle(process);
+        }
+        if (!waitGone(window)) return false;
+    }
+    return true;
 }
 
 std::vector<HWND> children(HWND parent) {
@@ -76,53 +58,19 @@ std::vector<HWND> children(HWND parent) {
 }
 
 std::wstring className(HWND hwnd) {
-    wchar_t buf[256];
-    const int n = GetClassNameW(hwnd, buf, 256);
-    return std::wstring(buf, n > 0 ? static_cast<std::size_t>(n) : 0);
+    wchar_t name[256];
+    return std::wstring(name, std::max(GetClassNameW(hwnd, name, 256), 0));
 }
 
 std::wstring text(HWND hwnd) {
-    DWORD_PTR len = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &len))
-        throw std::runtime_error("WM_GETTEXTLENGTH timed out");
-    std::wstring buf(len + 1, L'\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), SMTO_ABORTIFHUNG,
-                             kSendTimeoutMs, &copied))
-        throw std::runtime_error("WM_GETTEXT timed out");
-    buf.resize(copied);
+    std::wstring buf(sendWithTimeout(hwnd, WM_GETTEXTLENGTH, 0, 0) + 1, L'\0');
+    buf.resize(sendWithTimeout(hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data())));
     return buf;
-}
-
-int controlId(HWND hwnd) {
-    return GetDlgCtrlID(hwnd);
-}
-bool visible(HWND hwnd) {
-    return IsWindowVisible(hwnd) != FALSE;
-}
-bool enabled(HWND hwnd) {
-    return IsWindowEnabled(hwnd) != FALSE;
-}
-LONG_PTR style(HWND hwnd) {
-    return GetWindowLongPtrW(hwnd, GWL_STYLE);
-}
-LONG_PTR exStyle(HWND hwnd) {
-    return GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
-}
-bool readOnly(HWND edit) {
-    return (style(edit) & ES_READONLY) != 0;
 }
 
 RECT windowRect(HWND hwnd) {
     RECT r{};
     GetWindowRect(hwnd, &r);
-    return r;
-}
-
-RECT clientRectScreen(HWND hwnd) {
-    RECT r{};
-    GetClientRect(hwnd, &r);
-    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
 
@@ -132,55 +80,24 @@ RECT rectInParentClient(HWND hwnd, HWND parent) {
     return r;
 }
 
-POINT center(const RECT& r) {
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-DWORD threadOf(HWND hwnd) {
-    return GetWindowThreadProcessId(hwnd, nullptr);
-}
-
-namespace {
-GUITHREADINFO guiInfo(HWND hwnd) {
+HWND focusedWindow(HWND anyWindowOfThread) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    GetGUIThreadInfo(threadOf(hwnd), &info);
-    return info;
-}
-}  // namespace
-
-HWND focusedWindow(HWND anyWindowOfThread) {
-    return guiInfo(anyWindowOfThread).hwndFocus;
-}
-HWND activeWindow(HWND anyWindowOfThread) {
-    return guiInfo(anyWindowOfThread).hwndActive;
-}
-HWND foregroundWindow() {
-    return GetForegroundWindow();
+    GetGUIThreadInfo(threadOf(anyWindowOfThread), &info);
+    return info.hwndFocus;
 }
 
+// The packed result, not the pointer arguments: pointers into this process
+// mean nothing to the edit's process unless the system marshals them.
 std::pair<DWORD, DWORD> editSelection(HWND edit) {
-    // The packed return value, not the pointer arguments: pointers into this
-    // process mean nothing to the edit's process unless the system marshals
-    // them, which Windows does not promise for this message.
-    DWORD_PTR packed = 0;
-    if (!SendMessageTimeoutW(edit, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &packed))
-        throw std::runtime_error("EM_GETSEL timed out");
+    const DWORD_PTR packed = sendWithTimeout(edit, EM_GETSEL, 0, 0);
     return {LOWORD(packed), HIWORD(packed)};
 }
 
-bool endWindowOwners(const std::wstring& caption) {
-    while (HWND window = FindWindowW(nullptr, caption.c_str())) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(window, &pid);
-        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
-            TerminateProcess(process, 1);
-            WaitForSingleObject(process, 5000);
-            CloseHandle(process);
-        }
-        if (!waitGone(window)) return false;
-    }
-    return true;
+// The message is the static control with ID 0xFFFF, as Windows and Wine build it.
+MessageBoxContent readMessageBox(HWND box) {
+    HWND message = GetDlgItem(box, 0xFFFF);
+    return {text(box), message ? text(message) : L""};
 }
 
 }  // namespace rokan::e2e

@@ -1,66 +1,66 @@
 #include "rokan_fixture.h"
 
-#include <fstream>
-
-#include "standin_commands.h"
+#include <algorithm>
 
 namespace rokan::e2e {
 
-std::filesystem::path standinExe() {
-    return exeDir() / "echolink_standin.exe";
-}
-
 namespace {
-
-std::filesystem::path chatLogPath() {
-    return standinExe().parent_path() / STANDIN_CHAT_LOG_NAME;
-}
-
-// The stand-in's records: one a line, with backslash, CR and LF escaped.
-std::wstring unescaped(const std::wstring& record) {
-    std::wstring text;
-    for (std::size_t i = 0; i < record.size(); ++i) {
-        if (record[i] == L'\\' && i + 1 < record.size()) {
-            const wchar_t next = record[++i];
-            text += next == L'r' ? L'\r' : next == L'n' ? L'\n' : next;
-        } else {
-            text += record[i];
-        }
-    }
-    return text;
+std::wstring standinExe() {
+    return quoteArg((exeDir() / "echolink_standin.exe").wstring());
 }
 
 bool canCreateFiles(const std::filesystem::path& folder) {
-    const auto probe = folder / "probe";
-    const bool created = static_cast<bool>(std::ofstream(probe));
+    const bool created = static_cast<bool>(std::ofstream(folder / "probe"));
     std::error_code ignored;
-    std::filesystem::remove(probe, ignored);
+    std::filesystem::remove(folder / "probe", ignored);
     return created;
 }
 
-void endStandins() {
-    endWindowOwners(STANDIN_WINDOW_TITLE);
+// Under Wine, root writes anywhere, but not into an immutable folder. Wine
+// starts Linux programs such as chattr like Windows ones, without waiting for
+// them: wait for the effect.
+bool setImmutable(const std::filesystem::path& folder, bool immutable) {
+    using UnixNameFn = char*(CDECL*)(const wchar_t*);
+    const auto unixName = reinterpret_cast<UnixNameFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    char* name = unixName && std::filesystem::exists("Z:\\usr\\bin\\chattr") ? unixName(folder.c_str()) : nullptr;
+    if (!name) return false;
+    Process::start(std::wstring(L"/usr/bin/chattr ") + (immutable ? L"+i " : L"-i ") + widen(name));
+    HeapFree(GetProcessHeap(), 0, name);
+    return waitUntil([&] { return canCreateFiles(folder) != immutable; });
 }
-
 }  // namespace
 
+int pixels(int twips) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return MulDiv(twips, dpi, 1440);
+}
+
+SIZE clientSize(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
 void RokanTest::SetUp() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     // A folder of this run's own: what an earlier, interrupted run left cannot get in the way.
-    folder = std::filesystem::temp_directory_path() / (std::string("rokan-") + info->test_suite_name() + "-" +
-                                                       info->name() + "-" + std::to_string(GetCurrentProcessId()));
+    static int runs = 0;
+    folder = std::filesystem::temp_directory_path() /
+             ("rokan-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++runs));
     std::filesystem::create_directories(folder);
     std::filesystem::copy_file(exeDir() / "rokan.exe", folder / "rokan.exe");
     endStandins();
-    std::filesystem::remove(chatLogPath());
+    std::filesystem::remove(exeDir() / STANDIN_CHAT_LOG_NAME);
     registerStandin(true);
 }
 
 void RokanTest::TearDown() {
-    if (folderLocked) setFolderWritable(true);
-    if (rokan && rokan->running()) rokan->terminate();
+    if (folderLocked) setImmutable(folder, false);
     rokan.reset();
     endStandins();
+    standin.reset();
     // Wine may hold an ended program's exe for a moment.
     waitUntil([&] {
         std::error_code notYet;
@@ -69,90 +69,69 @@ void RokanTest::TearDown() {
     });
 }
 
-Process& RokanTest::startRokan() {
-    rokan.emplace(Process::start(quoteArg((folder / "rokan.exe").wstring()), folder));
-    return *rokan;
+void RokanTest::makeFull() {
+    SetWindowPos(main, nullptr, 0, 0, windowRect(main).right - windowRect(main).left, 400, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_TRUE(waitUntil([&] { return visible(control(Control::sCall)); }));
+    EXPECT_EQ(clientSize(main).cy, pixels(kFullHeight - kFrameHeight));
 }
 
-HWND RokanTest::waitMainWindow() {
-    main = waitTopLevel(rokan->pid(), {kMainWindowClass, std::nullopt});
-    return main;
+HWND RokanTest::sendAndWaitBox(const std::wstring& line) {
+    setText(control(Control::sInput), line);
+    click(control(Control::B_Send));
+    return waitDialog(rokan->pid());
+}
+
+void RokanTest::startStandin(const std::wstring& flags) {
+    standin.emplace(Process::start(standinExe() + L" " + flags));
+    EXPECT_NE(waitTopLevel(standin->pid(), {L"", STANDIN_WINDOW_TITLE}), nullptr);
 }
 
 void RokanTest::registerStandin(bool registered) {
-    Process registration =
-        Process::start(quoteArg(standinExe().wstring()) + (registered ? L" /RegServer" : L" /UnregServer"));
-    ASSERT_EQ(registration.waitExit(), std::optional<DWORD>(0));
+    const std::wstring command = standinExe() + (registered ? L" /RegServer" : L" /UnregServer");
+    EXPECT_EQ(Process::start(command).waitExit(), std::optional<DWORD>(0));
 }
 
-Process RokanTest::startStandin(const std::wstring& flags) {
-    Process standin = Process::start(quoteArg(standinExe().wstring()) + L" " + flags);
-    EXPECT_NE(waitTopLevel(standin.pid(), {L"", STANDIN_WINDOW_TITLE}), nullptr);
-    return standin;
-}
-
-HWND RokanTest::standinWindow() {
-    HWND window = nullptr;
-    waitUntil([&] { return (window = FindWindowW(nullptr, STANDIN_WINDOW_TITLE)) != nullptr; });
-    return window;
+void RokanTest::endStandins() {
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, STANDIN_WINDOW_TITLE));)
+        postClose(window);
+    waitUntil([] { return !FindWindowW(nullptr, STANDIN_WINDOW_TITLE); });
+    EXPECT_TRUE(endWindowOwners(STANDIN_WINDOW_TITLE));
 }
 
 // Sent, not posted: a mode must hold before Rokan's next call reaches the stand-in.
 void RokanTest::standinCommand(int command) {
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(standinWindow(), WM_COMMAND, static_cast<WPARAM>(command), 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    HWND window = nullptr;
+    EXPECT_TRUE(waitUntil([&] { return (window = FindWindowW(nullptr, STANDIN_WINDOW_TITLE)) != nullptr; }));
+    SendMessageTimeoutW(window, WM_COMMAND, command, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
 }
 
-std::vector<std::wstring> RokanTest::chatLog() const {
-    std::vector<std::wstring> lines;
+std::wstring RokanTest::chatLog() const {
     std::error_code ec;
-    if (!std::filesystem::exists(chatLogPath(), ec)) return lines;
-    const std::wstring text = widen(readFileUtf8(chatLogPath()));
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find(L'\n', start)) != std::wstring::npos; start = end + 1)
-        lines.push_back(unescaped(text.substr(start, end - start)));
-    return lines;
+    const auto log = exeDir() / STANDIN_CHAT_LOG_NAME;
+    return std::filesystem::exists(log, ec) ? widen(readFileUtf8(log)) : L"";
 }
 
-bool RokanTest::waitChatLines(std::size_t count) {
-    return waitUntil([&] { return chatLog().size() >= count; });
-}
-
-MessageBoxContent RokanTest::answerMessageBox(const Process& process) {
-    HWND box = waitDialog(process.pid());
+MessageBoxContent RokanTest::answerMessageBox() {
+    HWND box = waitDialog(rokan->pid());
     if (!box) return {};
-    MessageBoxContent content = readMessageBox(box);
-    pressOk(box);
+    const auto shown = topLevelWindows(rokan->pid());
+    EXPECT_EQ(
+        std::count_if(shown.begin(), shown.end(), [](HWND w) { return visible(w) && className(w) == kDialogClass; }), 1)
+        << "message boxes come one at a time";
+    const MessageBoxContent content = readMessageBox(box);
+    click(GetDlgItem(box, IDOK));
     waitGone(box);
     return content;
 }
 
-// Under Wine, root writes anywhere, but not into an immutable folder; Wine
-// starts Linux programs such as chattr like Windows ones.
-bool RokanTest::setFolderWritable(bool writable) {
-    using UnixNameFn = char*(CDECL*)(const wchar_t*);
-    const auto unixName = reinterpret_cast<UnixNameFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (!unixName || !std::filesystem::exists("Z:\\usr\\bin\\chattr")) return false;
-    char* name = unixName(folder.wstring().c_str());
-    if (!name) return false;
-    const std::wstring command = std::wstring(L"/usr/bin/chattr ") + (writable ? L"-i " : L"+i ") + widen(name);
-    HeapFree(GetProcessHeap(), 0, name);
-    // Wine hands a Linux program over without waiting for it: wait for its effect.
-    Process::start(command);
-    const bool reached = waitUntil([&] { return canCreateFiles(folder) == writable; });
-    folderLocked = !canCreateFiles(folder);
-    return reached;
+void RokanTest::lockFolder() {
+    folderLocked = true;
+    if (!setImmutable(folder, true)) GTEST_SKIP() << "no way to make a folder unwritable here";
 }
 
 std::string RokanTest::iniFile() const {
     std::ifstream in(folder / "rokan.ini", std::ios::binary);
-    if (!in) return "<missing>";
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void RokanTest::writeIni(const std::string& line) const {
-    std::ofstream(folder / "rokan.ini", std::ios::binary) << line;
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
 }
 
 }  // namespace rokan::e2e

@@ -1,80 +1,59 @@
 // Renders the pictures the README shows, from the real program in Wine's
-// virtual desktop: each one is taken once its state has been checked.
-// tools/screenshots turns them into the committed PNG files.
+// virtual desktop, each once its state has been checked. tools/screenshots
+// turns them into the committed PNG files.
 #include "rokan_fixture.h"
-#include "standin_commands.h"
 
 namespace rokan::e2e {
 namespace {
 
-class Screenshots : public RokanTest {
-protected:
-    void SetUp() override {
-        RokanTest::SetUp();
-        std::filesystem::create_directories(outputFolder());
-        writeIni("position= 165, 45, 4530, 2130\r\n");
-        startRokan();
-        ASSERT_NE(waitMainWindow(), nullptr);
-        SetForegroundWindow(main);
-    }
-    static std::filesystem::path outputFolder() { return exeDir() / "screenshots"; }
+constexpr char kCompact[] = "position= 165, 45, 4530, 2130\r\n";
 
-    // The windows given, with a margin of desktop around them.
-    void save(const std::string& name, std::initializer_list<HWND> windows) {
-        RECT area = windowRect(*windows.begin());
-        for (HWND window : windows) {
-            RECT r = windowRect(window);
-            UnionRect(&area, &area, &r);
-        }
-        InflateRect(&area, 8, 8);
-        area.left = std::max(area.left, 0L);
-        area.top = std::max(area.top, 0L);
-        Sleep(300);  // the last paint of a just-shown window
-        const auto file = outputFolder() / (name + ".bmp");
-        saveScreenBmp(area, file);
-        EXPECT_GT(std::filesystem::file_size(file), 1000u);
-    }
-    void makeFull() {
-        SetWindowPos(main, nullptr, 0, 0, windowRect(main).right - windowRect(main).left, 400,
-                     SWP_NOMOVE | SWP_NOZORDER);
-        ASSERT_TRUE(waitUntil([&] { return visible(control(Control::sCall)); }));
-    }
-};
-
-TEST_F(Screenshots, CompactWindow) {
-    setText(control(Control::sInput), L".mute ");
-    EXPECT_FALSE(visible(control(Control::sCall)));
-    save("compact", {main});
+// The main window (and the box over it), with a margin of desktop around.
+void save(const std::string& name, HWND main, HWND box = nullptr) {
+    RECT area = windowRect(main), boxArea = box ? windowRect(box) : area;
+    UnionRect(&area, &area, &boxArea);
+    InflateRect(&area, 8, 8);
+    area.left = std::max(area.left, 0L);
+    area.top = std::max(area.top, 0L);
+    std::filesystem::create_directories(exeDir() / "screenshots");
+    saveScreenBmp(area, exeDir() / "screenshots" / (name + ".bmp"));
 }
 
-TEST_F(Screenshots, FullWindowWhileMuting) {
+TEST_F(RokanTest, Screenshots) {
+    writeIni(kCompact);
+    ASSERT_NE(startRokan(), nullptr);
+    ASSERT_TRUE(activate(main));
+
+    setText(control(Control::sInput), L".mute ");
+    save("compact", main);
+
+    setText(control(Control::sInput), L"");
+    HWND about = openAbout();
+    ASSERT_NE(about, nullptr);
+    save("about", main, about);
+    pressKey(about, VK_ESCAPE);
+    ASSERT_TRUE(waitGone(about));
+
     makeFull();
     setText(control(Control::sCall), L"N0CALL");
     click(control(Control::btnAutoMute));
-    ASSERT_TRUE(waitChatLines(1));
-    for (int i = 0; i < 3; ++i) postTimer(main, kTimer1Id);
+    expectChatLog(L".mute N0CALL\n");
+    for (int tick = 0; tick < 3; ++tick) postTimer(main, kTimer1Id);
     ASSERT_TRUE(waitUntil([&] { return text(control(Control::gMin)) == L"7"; }));
-    ASSERT_TRUE(visible(control(Control::btnMuteOff)));
-    save("full-muting", {main});
-}
+    save("full-muting", main);
 
-TEST_F(Screenshots, AboutBox) {
-    postCommand(main, kMenuAboutId, 0);
-    HWND about = waitDialog(rokan->pid(), std::wstring(L"Rokan Version Info."));
-    ASSERT_NE(about, nullptr);
-    save("about", {main, about});
-    pressEscape(about);
-}
-
-TEST_F(Screenshots, MessageBox) {
+    // A fresh start, as the user meets a failed send: an empty EchoLink, the compact window.
+    postClose(main);
+    ASSERT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
+    endStandins();
+    writeIni(kCompact);
+    ASSERT_NE(startRokan(), nullptr);
+    ASSERT_TRUE(activate(main));
     standinCommand(STANDIN_CMD_FAIL_ON);
-    setText(control(Control::sInput), L".stat");
-    click(control(Control::B_Send));
-    HWND box = waitDialog(rokan->pid(), std::wstring(L"Rokan"));
+    HWND box = sendAndWaitBox(L".stat");
     ASSERT_NE(box, nullptr);
     ASSERT_EQ(readMessageBox(box).text, L"SendChatMsg Error");
-    save("message-box", {main, box});
-    pressOk(box);
+    save("message-box", main, box);
 }
 
 }  // namespace

@@ -1,198 +1,125 @@
-// Start-up, the main window as first shown, and every way of ending.
+// Every road into Rokan and out of it, as the real COM, message boxes and
+// rokan.ini show them.
 #include "rokan_fixture.h"
-#include "standin_commands.h"
 
 namespace rokan::e2e {
 namespace {
 
 using namespace std::chrono_literals;
-using Startup = RokanTest;
 
-TEST_F(Startup, ShowsTheVersionCaptionWithFocusInTheChatLine) {
-    startRokan();
-    ASSERT_NE(waitMainWindow(), nullptr);
+constexpr char kStored[] = "position= 1230, 780, 4530, 2430\r\n";
+constexpr char kSavedDefault[] = "position= 165, 45, 4530, 2550\r\n";
 
-    EXPECT_EQ(text(main), L"Rokan Ver.0.1.1 ");
-    EXPECT_TRUE(waitUntil([&] { return focusedWindow(main) == control(Control::sInput); }));
-    EXPECT_FALSE(style(main) & WS_MAXIMIZEBOX);
-    EXPECT_TRUE(style(main) & WS_MINIMIZEBOX);
-    EXPECT_TRUE(style(main) & WS_THICKFRAME);
-    EXPECT_EQ(findDialog(rokan->pid()), nullptr);
+// One life of Rokan: what the test arranges, what Rokan shows, how it
+// ends and what it leaves in rokan.ini.
+struct Life {
+    const char* name;
+    void (*arrange)(RokanTest&);
+    const char* iniBefore;             // nullptr: no file
+    const wchar_t *message, *caption;  // the box at start-up, if any
+    const wchar_t* windowCaption;      // nullptr: Rokan ends after its box
+    void (*whileRunning)(RokanTest&);
+    bool echoLinkCloses;          // EchoLink's Closing ends it; otherwise the window is closed
+    const wchar_t* closeMessage;  // the box as the window closes, if any
+    const char* iniAfter;
+};
+
+void otherEvents(RokanTest& t) {
+    t.standinCommand(STANDIN_CMD_RAISE_OTHER_EVENTS);
+    EXPECT_FALSE(t.rokan->waitExit(1s)) << "only Closing ends Rokan";
+}
+void messageBoxOpen(RokanTest& t) {
+    t.standinCommand(STANDIN_CMD_FAIL_ON);
+    EXPECT_NE(t.sendAndWaitBox(L".stat"), nullptr);
+}
+void standinKilled(RokanTest& t) {
+    EXPECT_TRUE(endWindowOwners(STANDIN_WINDOW_TITLE));
+    t.sendAndWaitBox(L"hello");
+    EXPECT_EQ(t.answerMessageBox().text, L"SendChatMsg Error");
+    EXPECT_EQ(text(t.control(Control::sInput)), L"hello");
 }
 
-TEST_F(Startup, EveryControlStandsWhereDesignedAt96Dpi) {
-    startRokan();
-    ASSERT_NE(waitMainWindow(), nullptr);
+void nothing(RokanTest&) {}
 
-    for (const ControlLayout& layout : kMainControls) {
-        const RECT rect = rectInParentClient(control(layout.id), main);
-        EXPECT_EQ(rect.left * 15, layout.left) << static_cast<int>(layout.id);
-        EXPECT_EQ(rect.top * 15, layout.top) << static_cast<int>(layout.id);
-        EXPECT_EQ((rect.right - rect.left) * 15, layout.width) << static_cast<int>(layout.id);
-        EXPECT_EQ((rect.bottom - rect.top) * 15, layout.height) << static_cast<int>(layout.id);
-        EXPECT_EQ(text(control(layout.id)), layout.text) << static_cast<int>(layout.id);
-        if (layout.kind == ControlKind::edit) {
-            EXPECT_GT(SendMessageW(control(layout.id), EM_GETLIMITTEXT, 0, 0), 0x7FFF0000) << "no maximum length";
+const Life kLives[] = {
+    {"FirstStart", nothing, nullptr, nullptr, nullptr, kVersionCaption, nothing, false, nullptr, kSavedDefault},
+    {"NotRegistered", [](RokanTest& t) { t.registerStandin(false); }, kStored, L"EchoLink not Installed!", L"Rokan",
+     nullptr, nothing, false, nullptr, kStored},
+    {"NoObject", [](RokanTest& t) { t.startStandin(L"/noobject"); }, kStored, L"Launch EchoLink Faild!!", L"missing!!",
+     L"Rokan", nothing, false, nullptr, kStored},
+    {"UnwritableFolder", [](RokanTest& t) { t.lockFolder(); }, nullptr, L"Module1.iniDefWrite Error", L"Rokan",
+     kVersionCaption, nothing, false, L"Module1.iniWrite Error", "<missing>"},
+    {"EchoLinkClosingAfterItsOtherEvents", nothing, nullptr, nullptr, nullptr, kVersionCaption, otherEvents, true,
+     nullptr, kSavedDefault},
+    {"EchoLinkClosingOverAMessageBox", nothing, nullptr, nullptr, nullptr, kVersionCaption, messageBoxOpen, true,
+     nullptr, kSavedDefault},
+    {"EchoLinkClosingOverTheAboutBox", nothing, nullptr, nullptr, nullptr, kVersionCaption,
+     [](RokanTest& t) { EXPECT_NE(t.openAbout(), nullptr); }, true, nullptr, kSavedDefault},
+    {"EchoLinkKilledThenASend", nothing, nullptr, nullptr, nullptr, kVersionCaption, standinKilled, false, nullptr,
+     kSavedDefault},
+};
+
+class Lives : public RokanTest, public ::testing::WithParamInterface<Life> {};
+
+TEST_P(Lives, ShowTheirMessagesEndCleanlyAndLeaveRokanIniAsTheyShould) {
+    const Life& life = GetParam();
+    if (life.iniBefore) writeIni(life.iniBefore);
+    life.arrange(*this);
+    if (IsSkipped()) return;
+
+    launchRokan();
+    if (life.message) {
+        const MessageBoxContent box = answerMessageBox();
+        EXPECT_EQ(box.text, life.message);
+        EXPECT_EQ(box.caption, life.caption);
+    }
+    if (life.windowCaption) {
+        ASSERT_NE(waitMainWindow(), nullptr);
+        EXPECT_EQ(text(main), life.windowCaption);
+        EXPECT_EQ(findDialog(rokan->pid()), nullptr);
+        life.whileRunning(*this);
+        if (life.echoLinkCloses)
+            standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
+        else
+            postClose(main);
+        if (life.closeMessage) {
+            EXPECT_EQ(answerMessageBox().text, life.closeMessage);
         }
     }
-    RECT client{};
-    GetClientRect(main, &client);
-    EXPECT_EQ(client.right * 15, 4410);
-    EXPECT_EQ(client.bottom * 15, 1740);
-}
-
-TEST_F(Startup, TabWalksTheControlsInTheirOrder) {
-    startRokan();
-    ASSERT_NE(waitMainWindow(), nullptr);
-    // Tall enough for the panel, whose controls take part too.
-    SetWindowPos(main, nullptr, 0, 0, windowRect(main).right - windowRect(main).left, 400, SWP_NOMOVE | SWP_NOZORDER);
-    ASSERT_TRUE(waitUntil([&] { return visible(control(Control::sCall)); }));
-    setFocus(control(Control::sInput));
-
-    const Control order[] = {Control::B_Send,    Control::btnConnect, Control::btnDisconnect, Control::btmMute,
-                             Control::btnAdmins, Control::btnUsers,   Control::btnStatus,     Control::btnSysop,
-                             Control::btnUnMute, Control::btmLurkd,   Control::sCall,         Control::btnAutoMute,
-                             Control::gMin,      Control::sInput};
-    for (Control next : order) {
-        pressTab(main);
-        EXPECT_TRUE(waitUntil([&] { return focusedWindow(main) == control(next); }))
-            << "expected focus on control " << static_cast<int>(next);
-    }
-}
-
-TEST_F(Startup, NotRegisteredSaysSoAndEndsLeavingTheSettingsAlone) {
-    registerStandin(false);
-    writeIni("position= 1230, 780, 4530, 2430\r\n");
-
-    startRokan();
-    const MessageBoxContent box = answerMessageBox(*rokan);
-
-    EXPECT_EQ(box.text, L"EchoLink not Installed!");
-    EXPECT_EQ(box.caption, L"Rokan");
     EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
-    EXPECT_EQ(iniFile(), "position= 1230, 780, 4530, 2430\r\n");
+    EXPECT_EQ(iniFile(), life.iniAfter);
 }
 
-TEST_F(Startup, CreationWithoutObjectWarnsAndKeepsTheWindowWithItsFirstCaption) {
-    Process standin = startStandin(L"/noobject");
-    writeIni("position= 1230, 780, 4530, 2430\r\n");
+INSTANTIATE_TEST_SUITE_P(Roads, Lives, ::testing::ValuesIn(kLives),
+                         [](const auto& row) { return std::string(row.param.name); });
 
-    startRokan();
-    const MessageBoxContent box = answerMessageBox(*rokan);
-
-    EXPECT_EQ(box.text, L"Launch EchoLink Faild!!");
-    EXPECT_EQ(box.caption, L"missing!!");
-    ASSERT_NE(waitMainWindow(), nullptr);
-    EXPECT_EQ(text(main), L"Rokan");
-
-    // Every send fails with its own message; nothing else breaks.
-    setText(control(Control::sInput), L".stat");
-    click(control(Control::B_Send));
-    EXPECT_EQ(answerMessageBox(*rokan).text, L"SendChatMsg Error");
-    EXPECT_EQ(text(control(Control::sInput)), L".stat");
-
-    postClose(main);
-    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
-    EXPECT_EQ(iniFile(), "position= 1230, 780, 4530, 2430\r\n");
-}
-
-TEST_F(Startup, ASecondCopyWarnsAndEndsWhileTheFirstRunsOn) {
-    startRokan();
-    ASSERT_NE(waitMainWindow(), nullptr);
-
-    Process second = Process::start(quoteArg((folder / "rokan.exe").wstring()), folder);
-    const MessageBoxContent box = answerMessageBox(second);
-
-    EXPECT_EQ(box.text, L"already Running EchoLink Program");
-    EXPECT_EQ(box.caption, L"Rokan");
-    EXPECT_EQ(second.waitExit(), std::optional<DWORD>(0));
-    EXPECT_TRUE(rokan->running());
-    EXPECT_EQ(text(main), L"Rokan Ver.0.1.1 ");
-
-    // The first copy's rectangle is the one kept.
-    SetWindowPos(main, nullptr, 100, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    postClose(main);
-    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
-    EXPECT_EQ(iniFile(), "position= 1500, 900, 4530, 2550\r\n");
-}
-
-TEST_F(Startup, TwoCopiesStartedTogetherAlwaysLeaveExactlyOneWindow) {
+// The copy that loses ends before it reads rokan.ini: the file stays the other's.
+TEST_F(RokanTest, OfTwoCopiesStartedTogetherOneWarnsAndEndsAndTheOtherRunsOn) {
     const std::wstring command = quoteArg((folder / "rokan.exe").wstring());
-    for (int round = 0; round < 20; ++round) {
-        Process first = Process::start(command, folder);
-        Process second = Process::start(command, folder);
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        writeIni(kStored);
+        Process first = Process::start(command, folder), second = Process::start(command, folder);
 
-        // One of them warns and ends; the other shows its main window.
         HWND box = nullptr;
-        ASSERT_TRUE(waitUntil([&] { return (box = findDialog(first.pid())) || (box = findDialog(second.pid())); }))
-            << "round " << round;
-        EXPECT_EQ(readMessageBox(box).text, L"already Running EchoLink Program");
-        pressOk(box);
-        ASSERT_TRUE(waitUntil([&] { return !first.running() || !second.running(); })) << "round " << round;
+        ASSERT_TRUE(waitUntil([&] { return (box = findDialog(first.pid())) || (box = findDialog(second.pid())); }));
+        const MessageBoxContent content = readMessageBox(box);
+        EXPECT_EQ(content.text, L"already Running EchoLink Program");
+        EXPECT_EQ(content.caption, L"Rokan");
+        click(GetDlgItem(box, IDOK));
+        ASSERT_TRUE(waitUntil([&] { return !first.running() || !second.running(); }));
         Process& survivor = first.running() ? first : second;
-        HWND window = waitTopLevel(survivor.pid(), {kMainWindowClass, std::nullopt});
-        ASSERT_NE(window, nullptr) << "round " << round;
-        EXPECT_EQ(findDialog(survivor.pid()), nullptr) << "round " << round;
+        EXPECT_EQ((first.running() ? second : first).waitExit(), std::optional<DWORD>(0));
+        HWND window = waitTopLevel(survivor.pid(), {kMainWindowClass, kVersionCaption});
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(findDialog(survivor.pid()), nullptr);
+        EXPECT_EQ(iniFile(), kStored);
 
+        SetWindowPos(window, nullptr, 100, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         postClose(window);
-        ASSERT_EQ(survivor.waitExit(), std::optional<DWORD>(0)) << "round " << round;
+        ASSERT_EQ(survivor.waitExit(), std::optional<DWORD>(0));
+        EXPECT_EQ(iniFile(), "position= 1500, 900, 4530, 2430\r\n");
     }
-}
-
-TEST_F(Startup, EchoLinkClosingWhileAMessageIsOpenStillEndsRokanCleanly) {
-    startRokan();
-    ASSERT_NE(waitMainWindow(), nullptr);
-    standinCommand(STANDIN_CMD_FAIL_ON);
-    click(control(Control::B_Send));
-    ASSERT_NE(waitDialog(rokan->pid()), nullptr);
-
-    standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
-
-    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
-    EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2550\r\n");
-}
-
-TEST_F(Startup, ClosingTheWindowEndsRokanAndSavesItsRectangle) {
-    startRokan();
-    ASSERT_NE(waitMainWindow(), nullptr);
-
-    postClose(main);
-
-    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
-    EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2550\r\n");
-}
-
-TEST_F(Startup, EchoLinkClosingEndsRokanAndTheOtherEventsDoNot) {
-    startRokan();
-    ASSERT_NE(waitMainWindow(), nullptr);
-
-    standinCommand(STANDIN_CMD_RAISE_OTHER_EVENTS);
-    EXPECT_FALSE(rokan->waitExit(1s).has_value());
-
-    standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
-    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
-    EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2550\r\n");
-}
-
-TEST_F(Startup, AVanishedEchoLinkFailsTheNextSendAtOnceAndRokanStillCloses) {
-    startRokan();
-    ASSERT_NE(waitMainWindow(), nullptr);
-    DWORD standinPid = 0;
-    GetWindowThreadProcessId(standinWindow(), &standinPid);
-    HANDLE standin = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, standinPid);
-    TerminateProcess(standin, 1);
-    WaitForSingleObject(standin, 5000);
-    CloseHandle(standin);
-
-    setText(control(Control::sInput), L"hello");
-    click(control(Control::B_Send));
-    const MessageBoxContent box = answerMessageBox(*rokan);
-
-    EXPECT_EQ(box.text, L"SendChatMsg Error");
-    EXPECT_EQ(text(control(Control::sInput)), L"hello");
-    postClose(main);
-    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
-    EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2550\r\n");
 }
 
 }  // namespace

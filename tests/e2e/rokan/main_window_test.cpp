@@ -1,0 +1,117 @@
+// The main window at work: its controls as designed, the chat line through
+// the real keys and COM calls, and the noise-cancel panel as the screen shows it.
+#include "rokan_fixture.h"
+
+namespace rokan::e2e {
+namespace {
+
+class MainWindow : public RokanTest {
+protected:
+    void SetUp() override {
+        RokanTest::SetUp();
+        ASSERT_NE(startRokan(), nullptr);
+    }
+    HWND line() const { return control(Control::sInput); }
+};
+
+TEST_F(MainWindow, ControlsStandAsDesignedTemplatesFillTheLineAndTabWalksThemInOrder) {
+    EXPECT_TRUE(waitUntil([&] { return focusedWindow(main) == line(); }));
+    EXPECT_EQ(style(main) & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_THICKFRAME), WS_MINIMIZEBOX | WS_THICKFRAME);
+    makeFull();
+    EXPECT_EQ(clientSize(main).cx, pixels(kClientWidth));
+
+    for (const Designed& designed : kDesign) {
+        SCOPED_TRACE(narrow(designed.caption) + " #" + std::to_string(static_cast<int>(designed.id)));
+        HWND box = control(designed.id);
+        const RECT r = rectInParentClient(box, main);
+        EXPECT_EQ(r.left, pixels(designed.left));
+        EXPECT_EQ(r.top, pixels(designed.top));
+        EXPECT_EQ(r.right - r.left, pixels(designed.width));
+        EXPECT_EQ(r.bottom - r.top, pixels(designed.height));
+        EXPECT_EQ(text(box), designed.caption);
+        // A line of any length can be typed in the text boxes.
+        if (className(box) == L"Edit") {
+            EXPECT_GT(SendMessageW(box, EM_GETLIMITTEXT, 0, 0), 0x7FFF0000);
+        }
+        if (!designed.prepares) continue;
+        // A template replaces the line, caret at its end and focus in it, and sends nothing.
+        const std::wstring prepared = designed.prepares;
+        setText(line(), L"abc");
+        setFocus(control(Control::B_Send));
+        click(box);
+        EXPECT_TRUE(waitUntil([&] { return text(line()) == prepared; }));
+        EXPECT_EQ(editSelection(line()), std::make_pair(DWORD(prepared.size()), DWORD(prepared.size())));
+        EXPECT_EQ(focusedWindow(main), line());
+    }
+    EXPECT_EQ(chatLog(), L"");
+
+    // The last template left the focus in the line, where the walk starts.
+    const std::size_t focusable = std::size(kDesign) - 2;
+    for (std::size_t step = 1; step <= focusable; ++step) {
+        pressKey(main, VK_TAB);
+        EXPECT_TRUE(waitUntil([&] { return focusedWindow(main) == control(kDesign[step % focusable].id); }));
+    }
+}
+
+// Typed, then sent by Enter and by the Send button in turn.
+TEST_F(MainWindow, EnterAndSendDeliverExactlyTheTypedLine) {
+    const std::wstring lines[] = {L".mute JA1", L"  two blanks each side  ", L"", L"こんにちは、会議の皆さん",
+                                  std::wstring(2000, L'x')};
+    std::wstring sent;
+    for (std::size_t i = 0; i < std::size(lines); ++i) {
+        // Each send empties the line and gives it the focus, as start-up does.
+        ASSERT_TRUE(waitUntil([&] { return text(line()).empty() && focusedWindow(main) == line(); }));
+        typeText(main, lines[i]);
+        if (i % 2 == 0)
+            pressEnter(main);
+        else
+            click(control(Control::B_Send));
+        sent += lines[i] + L"\n";
+        expectChatLog(sent);
+    }
+    EXPECT_EQ(findDialog(rokan->pid()), nullptr);
+}
+
+TEST_F(MainWindow, NoiseCancelTintsThePanelAndEndsByTheTimerMuteOffOrEchoLinkClosing) {
+    const std::wstring muted = L".mute N0CALL\n", unmuted = muted + L".unmute N0CALL\n";
+    // The colours are read from the screen, inside the boxes, away from their text.
+    const auto expectMuting = [&](bool muting, const std::wstring& log) {
+        expectChatLog(log);
+        EXPECT_TRUE(waitUntil([&] { return visible(control(Control::btnMuteOff)) == muting; }));
+        EXPECT_TRUE(waitUntil([&] { return visible(control(Control::btnAutoMute)) != muting; }));
+        for (Control box : {Control::sCall, Control::gMin}) {
+            EXPECT_TRUE(waitUntil([&] { return ((style(control(box)) & ES_READONLY) != 0) == muting; }));
+            EXPECT_TRUE(waitUntil([&] {
+                const RECT r = windowRect(control(box));
+                return showsColour({r.right - 4, r.bottom - 4},
+                                   muting ? RGB(192, 192, 255) : GetSysColor(COLOR_WINDOW));
+            }));
+        }
+    };
+    makeFull();
+    setText(control(Control::sCall), L"N0CALL");
+    setText(control(Control::gMin), L"1");
+    click(control(Control::btnAutoMute));
+    expectMuting(true, muted);
+    EXPECT_TRUE(waitUntil([&] { return focusedWindow(main) == control(Control::sCall); }));
+    postTimer(main, kTimer1Id);
+    expectMuting(false, unmuted);
+
+    // Enter in the call-sign box mutes again; Mute Off ends it early.
+    setFocus(control(Control::sCall));
+    pressEnter(main);
+    expectMuting(true, unmuted + muted);
+    click(control(Control::btnMuteOff));
+    expectMuting(false, unmuted + unmuted);
+
+    // EchoLink closing mid-countdown still gets the unmute before Rokan ends.
+    setFocus(control(Control::sCall));
+    pressEnter(main);
+    expectChatLog(unmuted + unmuted + muted);
+    standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
+    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
+    EXPECT_EQ(chatLog(), unmuted + unmuted + unmuted);
+}
+
+}  // namespace
+}  // namespace rokan::e2e
