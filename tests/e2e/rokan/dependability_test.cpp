@@ -36,7 +36,7 @@ TEST_F(Dependability, ABusyEchoLinkIsWaitedForAndTheLineArrivesOnce) {
     pressEnter(main);
     const auto asked = Clock::now();
     EXPECT_EQ(text(main), kVersionCaption);
-    EXPECT_LT(Clock::now() - asked, 1s);
+    EXPECT_LT(Clock::now() - asked, 2s);
 
     expectChatLog(L".stat\n");
     EXPECT_TRUE(waitUntil([&] { return text(control(Control::sInput)).empty(); }));
@@ -54,7 +54,7 @@ TEST_F(Dependability, AHungEchoLinkFailsWithinTheBoundAndClosingStillEndsRokan) 
     ASSERT_NE(waitTopLevel(rokan->pid(), {kDialogClass, std::nullopt}, 30s), nullptr);
     const auto waited = Clock::now() - sent;
     EXPECT_GT(waited, 19s);
-    EXPECT_LT(waited, 23s);
+    EXPECT_LT(waited, 25s);  // the bound, and a loaded machine's slack
     EXPECT_EQ(answerMessageBox().text, L"SendChatMsg Error");
     EXPECT_EQ(text(control(Control::sInput)), L"hello");
 
