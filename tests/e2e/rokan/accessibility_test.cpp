@@ -1,0 +1,87 @@
+// The main window as a screen reader meets it, through Microsoft Active
+// Accessibility: every control in tab order, what it is called, what it is,
+// and what the operator must hear while the noise-cancel panel mutes.
+#include <oleacc.h>
+
+#include "rokan_fixture.h"
+
+namespace rokan::e2e {
+namespace {
+
+// Wine's oleacc calls buttons and labels plain client areas, where Windows names their kinds.
+const bool kUnderWine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+
+// Only a box's read-only state tells the operator anything: Windows calls every label read-only.
+std::string row(const std::wstring& name, long role, long state, const std::wstring& value) {
+    return narrow(name) + " role " + std::to_string(role) +
+           (role == ROLE_SYSTEM_TEXT && state & STATE_SYSTEM_READONLY ? " read-only" : "") +
+           (state & STATE_SYSTEM_INVISIBLE ? " invisible" : "") + (value.empty() ? "" : " = " + narrow(value)) + "\n";
+}
+
+std::string readRow(HWND control) {
+    IAccessible* object = nullptr;
+    AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object));
+    if (!object) return "no accessible object\n";
+    VARIANT self{}, role{}, state{};
+    self.vt = VT_I4;  // lVal 0: CHILDID_SELF
+    BSTR name = nullptr, value = nullptr;
+    object->get_accName(self, &name);
+    object->get_accRole(self, &role);
+    object->get_accState(self, &state);
+    object->get_accValue(self, &value);
+    object->Release();
+    const std::string read = row(name ? name : L"", role.lVal, state.lVal, value ? value : L"");
+    SysFreeString(name);
+    SysFreeString(value);
+    return read;
+}
+
+// The boxes go by the names of their hidden labels, the rest by their captions.
+std::string expectedRow(const Designed& designed, bool muted, const std::wstring& call, const std::wstring& minutes) {
+    const long readOnly = muted ? STATE_SYSTEM_READONLY : 0;
+    if (designed.id == Control::sInput) return row(L"Chat line", ROLE_SYSTEM_TEXT, 0, L"");
+    if (designed.id == Control::sCall) return row(L"Call sign", ROLE_SYSTEM_TEXT, readOnly, call);
+    if (designed.id == Control::gMin) return row(L"Minutes", ROLE_SYSTEM_TEXT, readOnly, minutes);
+    if (designed.id == Control::Label1)
+        return row(designed.caption, kUnderWine ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_STATICTEXT, 0, L"");
+    const bool hidden = designed.id == (muted ? Control::btnAutoMute : Control::btnMuteOff);
+    return row(designed.caption, kUnderWine ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_PUSHBUTTON,
+               hidden ? STATE_SYSTEM_INVISIBLE : 0, L"");
+}
+
+TEST_F(RokanTest, AScreenReaderReadsEveryControlInTabOrderAndHearsTheMuteCountAndEnd) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    ASSERT_NE(startRokan(), nullptr);
+    // Full height the keyboard's way: the system menu's Size, the bottom edge, down until it stops, Enter.
+    pressAlt(main, L' ');
+    const HWND menu = waitTopLevel(rokan->pid(), {L"#32768", std::nullopt});
+    pressKey(main, 'S');
+    ASSERT_TRUE(menu && waitGone(menu));
+    // The first arrow picks the bottom edge; one at a time, each steps from where the last left the pointer.
+    EXPECT_TRUE(waitUntil(
+        [&] { return clientSize(main).cy == pixels(kFullHeight - kFrameHeight) || (pressKey(main, VK_DOWN), false); },
+        kTimeout, milliseconds(200)));
+    pressEnter(main);
+
+    const auto expectRead = [&](bool muted, const std::wstring& call, const std::wstring& minutes) {
+        std::string expected, read;
+        for (const Designed& designed : kDesign) expected += expectedRow(designed, muted, call, minutes);
+        waitUntil([&] {
+            read.clear();
+            for (const Designed& designed : kDesign) read += readRow(control(designed.id));
+            return read == expected;
+        });
+        EXPECT_EQ(read, expected);
+    };
+    expectRead(false, L"", L"10");
+    setText(control(Control::sCall), L"N0CALL");
+    click(control(Control::btnAutoMute));
+    expectChatLog(L".mute N0CALL\n");
+    postTimer(main, kTimer1Id);
+    expectRead(true, L"N0CALL", L"9");
+    click(control(Control::btnMuteOff));
+    expectRead(false, L"N0CALL", L"10");
+}
+
+}  // namespace
+}  // namespace rokan::e2e
