@@ -63,14 +63,5 @@ TEST(Layout, TheAboutBoxsLabelsStandAsDesigned) {
     }
 }
 
-TEST(Layout, TheSeparatorsAreGreyOverWhite) {
-    EXPECT_EQ(kSeparator[0].colour, 0x00FFFFFFu);
-    EXPECT_EQ(kSeparator[0].widthPixels, 2);
-    EXPECT_EQ((std::array{kSeparator[0].toX, kSeparator[1].toX, kSeparator[2].toX}), (std::array{5460, 4380, 5520}));
-    EXPECT_EQ(kAboutSeparator[0].colour, 0x00FFFFFFu);
-    EXPECT_EQ(kAboutSeparator[1].colour, 0x00808080u);
-    EXPECT_EQ(kAboutSeparator[1].toX, 3540);
-}
-
 }  // namespace
 }  // namespace rokan::test
