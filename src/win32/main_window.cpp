@@ -314,16 +314,9 @@ LRESULT MainWindow::onControlColour(HDC dc, HWND child, UINT message, WPARAM wPa
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-// A tick due while EchoLink has a call pending runs after the call.
-void MainWindow::onTimer(WPARAM id) {
-    if (id != kTimer1Id || !form_) return;
-    if (bound_.pending())
-        PostMessageW(window_, WM_TIMER, id, 0);
-    else
-        form_->Timer1_Timer();
-}
-
-// While EchoLink has a call pending, what the operator does is dropped (see CallBound).
+// While EchoLink has a call pending, what the operator does is dropped (see
+// CallBound); a click or a key sent by another program still arrives, and is
+// dropped here.
 void MainWindow::onCommand(int id, int notification) {
     if (!form_ || bound_.pending()) return;
     if (id == kMenuAboutId && notification == 0) {
@@ -442,7 +435,8 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message, wParam,
                                    lParam);
         case WM_TIMER:
-            onTimer(wParam);
+            // Never during a call to EchoLink: its wait leaves timers in the queue.
+            if (wParam == kTimer1Id && form_) form_->Timer1_Timer();
             return 0;
         // Asked to end while a call is pending, Rokan ends at once: the call is
         // abandoned, and an unmute it cannot send now stays in rokan.mute.

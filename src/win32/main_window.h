@@ -56,7 +56,6 @@ private:
                                          DWORD_PTR self);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void onCommand(int id, int notification);
-    void onTimer(WPARAM id);
     LRESULT onControlColour(HDC dc, HWND child, UINT message, WPARAM wParam, LPARAM lParam);
     void onKeyPress(HWND edit, int& key);
     void onPaint();
