@@ -36,7 +36,6 @@ std::wstring widened(std::string_view bytes) {
 
 std::optional<std::string> firstLineOf(std::string_view head) {
     const std::string_view line = head.substr(0, head.find_first_of("\r\n"));
-    if (line.empty() && head.empty()) return std::nullopt;
     if (line.size() > kMaxSettingsLineBytes) return std::nullopt;
     return std::string(line);
 }

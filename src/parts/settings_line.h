@@ -21,7 +21,7 @@ struct StoredRectangle {
 
 // The first line of what was read from the start of the file (at least
 // kMaxSettingsLineBytes + 1 bytes, or the whole file), without its line end;
-// nothing when the file is empty or its first line is longer than the limit.
+// nothing when the first line is longer than the limit.
 std::optional<std::string> firstLineOf(std::string_view head);
 
 // The rectangle a first line holds, or nothing when the line is not in the format.

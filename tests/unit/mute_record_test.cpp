@@ -161,6 +161,13 @@ INSTANTIATE_TEST_SUITE_P(
         ResumeCase{
             "notYetDue", "2026-12-07T00:07:30Z 10 JA1ABC\r\n", false, {L"attach", L"timer on"}, L"8", true, true},
         ResumeCase{"broken", "2026-12-07T00:07:30Z 10 \r\n", false, {L"attach"}, L"10", false, false},
+        ResumeCase{"overFourKiB",
+                   "2026-12-07T00:07:30Z 10 " + std::string(4080, 'A'),
+                   false,
+                   {L"attach"},
+                   L"10",
+                   false,
+                   false},
         ResumeCase{"beyondTheCount", "2099-12-07T00:07:30Z 10 JA1ABC\r\n", false, {L"attach"}, L"10", false, false}),
     [](const ::testing::TestParamInfo<ResumeCase>& info) { return std::string(info.param.name); });
 
