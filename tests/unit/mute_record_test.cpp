@@ -11,7 +11,7 @@ TEST(MuteRecordLine, ReadsBackWhatItWrites) {
     const std::pair<std::int64_t, std::string> rows[] = {
         {0, "1970-01-01T00:00:00Z 10 N0CALL\r\n"},
         {1769903999, "2026-01-31T23:59:59Z -3 JA1ABC-L\r\n"},
-        {1835440496, "2028-02-29T12:34:56Z 32767 *ECHO~TEST*\r\n"},
+        {1835440496, "2028-02-29T12:34:56Z 32767 *ECHO TEST~*\r\n"},
         {4107542400, "2100-03-01T00:00:00Z 0 W1AW/4\r\n"},
         {253402300799, "9999-12-31T23:59:59Z 10 N0CALL\r\n"},
     };
