@@ -18,11 +18,6 @@ protected:
         setText(control(Control::gMin), minutes);
         click(control(Control::btnAutoMute));
     }
-    int boxesOpen() const {
-        const auto shown = topLevelWindows(rokan->pid());
-        return static_cast<int>(std::count_if(shown.begin(), shown.end(),
-                                              [](HWND w) { return visible(w) && className(w) == kDialogClass; }));
-    }
 };
 
 // The window paints and answers while it waits; a second Enter meanwhile is dropped.

@@ -111,13 +111,16 @@ std::wstring RokanTest::chatLog() const {
     return std::filesystem::exists(log, ec) ? widen(readFileUtf8(log)) : L"";
 }
 
+int RokanTest::boxesOpen() const {
+    const auto shown = topLevelWindows(rokan->pid());
+    return static_cast<int>(
+        std::count_if(shown.begin(), shown.end(), [](HWND w) { return visible(w) && className(w) == kDialogClass; }));
+}
+
 MessageBoxContent RokanTest::answerMessageBox() {
     HWND box = waitDialog(rokan->pid());
     if (!box) return {};
-    const auto shown = topLevelWindows(rokan->pid());
-    EXPECT_EQ(
-        std::count_if(shown.begin(), shown.end(), [](HWND w) { return visible(w) && className(w) == kDialogClass; }), 1)
-        << "message boxes come one at a time";
+    EXPECT_EQ(boxesOpen(), 1) << "message boxes come one at a time";
     const MessageBoxContent content = readMessageBox(box);
     click(GetDlgItem(box, IDOK));
     waitGone(box);

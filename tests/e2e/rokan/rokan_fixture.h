@@ -84,6 +84,7 @@ public:
 
     // Rokan's message box, the only one shown: its caption and text; presses OK.
     MessageBoxContent answerMessageBox();
+    int boxesOpen() const;  // Rokan's message boxes on screen
 
     // Makes the test's folder refuse new files, as a folder the user may not
     // write, until the test ends; skips the test where that cannot be done.
