@@ -99,8 +99,9 @@ inline HWND childById(HWND parent, int id) {
 }
 std::vector<HWND> children(HWND parent);  // direct children, in Z order
 std::wstring className(HWND hwnd);
-// Through SendMessageTimeout, so a hung program fails the test instead of
-// hanging it: throws std::runtime_error on timeout.
+// Sent with a 5 s bound, so a hung program fails the test instead of hanging
+// it: throws std::runtime_error on timeout. text() is sent the same way.
+DWORD_PTR sendBounded(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 std::wstring text(HWND hwnd);
 inline bool visible(HWND hwnd) {  // the window and all its parents
     return IsWindowVisible(hwnd);

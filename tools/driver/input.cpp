@@ -29,7 +29,7 @@ bool moveCursor(POINT to) {
 }  // namespace
 
 void setText(HWND hwnd, const std::wstring& text) {
-    SendMessageTimeoutW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 5000, nullptr);
+    sendBounded(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 bool setFocus(HWND hwnd) {

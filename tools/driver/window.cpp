@@ -4,14 +4,16 @@
 
 namespace rokan::e2e {
 
-namespace {
-DWORD_PTR sendWithTimeout(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+// Not SMTO_ABORTIFHUNG: Wine counts a thread that has not read its queue for
+// 5 s as hung whenever it is not waiting on it, so a send that lands just
+// after a long wait for EchoLink fails at once, though the window answers a
+// moment later.
+DWORD_PTR sendBounded(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result))
+    if (!SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_NORMAL, 5000, &result))
         throw std::runtime_error("window message " + std::to_string(message) + " timed out");
     return result;
 }
-}  // namespace
 
 std::vector<HWND> topLevelWindows(DWORD pid) {
     std::vector<HWND> found;
@@ -63,8 +65,8 @@ std::wstring className(HWND hwnd) {
 }
 
 std::wstring text(HWND hwnd) {
-    std::wstring buf(sendWithTimeout(hwnd, WM_GETTEXTLENGTH, 0, 0) + 1, L'\0');
-    buf.resize(sendWithTimeout(hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data())));
+    std::wstring buf(sendBounded(hwnd, WM_GETTEXTLENGTH, 0, 0) + 1, L'\0');
+    buf.resize(sendBounded(hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data())));
     return buf;
 }
 
@@ -90,7 +92,7 @@ HWND focusedWindow(HWND anyWindowOfThread) {
 // The packed result, not the pointer arguments: pointers into this process
 // mean nothing to the edit's process unless the system marshals them.
 std::pair<DWORD, DWORD> editSelection(HWND edit) {
-    const DWORD_PTR packed = sendWithTimeout(edit, EM_GETSEL, 0, 0);
+    const DWORD_PTR packed = sendBounded(edit, EM_GETSEL, 0, 0);
     return {LOWORD(packed), HIWORD(packed)};
 }
 
