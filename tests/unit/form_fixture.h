@@ -44,6 +44,24 @@ protected:
     }
 
     std::wstring& textOf(Control control) { return view.controls[control].text; }
+
+    // The operator's timed-mute actions; each tick is a minute of the clock.
+    void noiseCancel(const std::wstring& call, const std::wstring& minutes) {
+        textOf(Control::sCall) = call;
+        textOf(Control::gMin) = minutes;
+        form.btnAutoMute_Click();
+    }
+    int enterInCall() {
+        int key = kEnterKey;
+        form.sCall_KeyPress(key);
+        return key;
+    }
+    void ticks(int count) {
+        for (int i = 0; i < count; ++i) {
+            clock.now += 60;
+            form.Timer1_Timer();
+        }
+    }
 };
 
 }  // namespace rokan::test

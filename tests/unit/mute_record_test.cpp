@@ -53,21 +53,6 @@ class TimedMuteRecord : public FormTest {
 protected:
     void SetUp() override { start(); }
     std::string record() const { return folder.read("rokan.mute"); }
-    void noiseCancel(const std::wstring& call, const std::wstring& minutes) {
-        textOf(Control::sCall) = call;
-        textOf(Control::gMin) = minutes;
-        form.btnAutoMute_Click();
-    }
-    void ticks(int count) {
-        for (int i = 0; i < count; ++i) {
-            clock.now += 60;
-            form.Timer1_Timer();
-        }
-    }
-    void enterInCall() {
-        int key = kEnterKey;
-        form.sCall_KeyPress(key);
-    }
 };
 
 TEST_F(TimedMuteRecord, IsKeptFromTheMuteToTheUnmuteAndKeepsItsDueTimeOnEnter) {

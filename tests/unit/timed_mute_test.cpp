@@ -7,19 +7,6 @@ class TimedMute : public FormTest {
 protected:
     void SetUp() override { start(); }
 
-    void noiseCancel(const std::wstring& call, const std::wstring& minutes) {
-        textOf(Control::sCall) = call;
-        textOf(Control::gMin) = minutes;
-        form.btnAutoMute_Click();
-    }
-    int enterInCall() {
-        int key = kEnterKey;
-        form.sCall_KeyPress(key);
-        return key;
-    }
-    void ticks(int count) {
-        for (int i = 0; i < count; ++i) form.Timer1_Timer();
-    }
     bool sent(const std::wstring& line) const {
         return std::find(journal.begin(), journal.end(), L"send " + line) != journal.end();
     }
