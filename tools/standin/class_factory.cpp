@@ -29,6 +29,7 @@ class ClassFactory final : public IClassFactory {
     *out = nullptr;
     if (outer) return CLASS_E_NOAGGREGATION;
     ServerState& s = state();
+    if (s.hang_create) Sleep(INFINITE);  // an EchoLink hung before anyone attached
     s.served = true;
     HRESULT hr = S_OK;
     // /noobject: claim success but hand out nothing, to see how the client

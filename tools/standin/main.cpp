@@ -21,6 +21,7 @@ int serve(HINSTANCE instance, int show, const standin::Options& options) {
   standin::ServerState& s = standin::state();
   s.fail_sends = options.fail_sends;
   s.hang_sends = options.hang_sends;
+  s.hang_create = options.hang_create;
   s.busy_ms = options.busy_ms;
   s.no_object = options.no_object;
   s.stay = options.stay;

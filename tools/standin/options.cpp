@@ -44,6 +44,8 @@ std::optional<Options> parse_options(int argc, wchar_t** argv) {
       options.fail_sends = true;
     } else if (flag_is(arg, L"hang")) {
       options.hang_sends = true;
+    } else if (flag_is(arg, L"hangcreate")) {
+      options.hang_create = true;
     } else if (const auto ms = busy_flag_ms(arg)) {
       options.busy_ms = *ms;
     } else if (flag_is(arg, L"noobject")) {

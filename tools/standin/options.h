@@ -10,6 +10,7 @@ struct Options {
   bool embedding = false;   // started by COM
   bool fail_sends = false;  // /fail
   bool hang_sends = false;  // /hang: chat sends never return
+  bool hang_create = false;  // /hangcreate: creating the object never returns
   unsigned busy_ms = 0;     // /busy:N: each chat send first waits N ms
   bool no_object = false;   // /noobject
   bool stay = false;        // /stay: keep running after the last client leaves

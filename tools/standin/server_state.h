@@ -12,6 +12,7 @@ class LinkObject;
 struct ServerState {
   bool fail_sends = false;
   bool hang_sends = false;
+  bool hang_create = false;
   unsigned busy_ms = 0;
   bool no_object = false;
   bool stay = false;
