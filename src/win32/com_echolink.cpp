@@ -14,14 +14,16 @@ namespace rokan {
 // One call, owned by the window and by the thread that makes it: whichever
 // lets go last frees it, so a call the window gave up on ends in its own time.
 struct ComEchoLink::Call {
-    enum class Kind { sendChat, unadvise } kind;
-    DWORD inTable;  // the application, or its events' connection point
+    enum class Kind { attach, sendChat, unadvise } kind;
+    DWORD inTable;  // the closing sink, the application, or its events' connection point
     BSTR text = nullptr;
-    DWORD adviseCookie = 0;
+    Microsoft::WRL::ComPtr<echolink::ClosingSink> sink;
+    Found found;
     HRESULT result = E_FAIL;
     HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     LONG owners = 2;
 
+    Call(Kind kind, DWORD inTable) : kind(kind), inTable(inTable) {}
     ~Call() {
         SysFreeString(text);
         if (done) CloseHandle(done);
@@ -34,16 +36,43 @@ struct ComEchoLink::Call {
         HRESULT hr =
             CoCreateInstance(CLSID_StdGlobalInterfaceTable, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&table));
         if (FAILED(hr)) return hr;
+        if (kind == Kind::attach) return attach(table.Get());
         if (kind == Kind::unadvise) {
             ComPtr<IConnectionPoint> events;
             hr = table->GetInterfaceFromGlobal(inTable, IID_PPV_ARGS(&events));
-            return SUCCEEDED(hr) ? events->Unadvise(adviseCookie) : hr;
+            return SUCCEEDED(hr) ? events->Unadvise(found.adviseCookie) : hr;
         }
         ComPtr<IUnknown> object;
         hr = table->GetInterfaceFromGlobal(inTable, echolink::kApplicationInterface, &object);
         if (FAILED(hr)) return hr;
         auto* application = reinterpret_cast<echolink::Application*>(object.Get());
         return application->functions->SendChat(application, text);
+    }
+    // Creation without an object succeeds with nothing found.
+    HRESULT attach(IGlobalInterfaceTable* table) {
+        ComPtr<IUnknown> object;
+        HRESULT hr = CoCreateInstance(echolink::kApplicationClass, nullptr, CLSCTX_ALL, echolink::kApplicationInterface,
+                                      reinterpret_cast<void**>(object.GetAddressOf()));
+        if (FAILED(hr) || !object) return hr;
+        hr = table->RegisterInterfaceInGlobal(object.Get(), echolink::kApplicationInterface, &found.application);
+        if (SUCCEEDED(hr)) listenForClosing(table, object.Get());
+        return hr;
+    }
+    // Without the event connection Rokan still sends; it only misses
+    // EchoLink's Closing, so a failure here is not a failure to attach.
+    void listenForClosing(IGlobalInterfaceTable* table, IUnknown* application) {
+        ComPtr<IConnectionPointContainer> container;
+        ComPtr<IConnectionPoint> point;
+        ComPtr<IDispatch> sinkOnItsThread;
+        if (FAILED(application->QueryInterface(IID_PPV_ARGS(&container))) ||
+            FAILED(container->FindConnectionPoint(echolink::kEventInterface, &point)) ||
+            FAILED(table->GetInterfaceFromGlobal(inTable, IID_PPV_ARGS(&sinkOnItsThread))))
+            return;
+        sink->listenFor(echolink::closingDispid(application));
+        DWORD cookie = 0;
+        if (FAILED(point->Advise(sinkOnItsThread.Get(), &cookie))) return;
+        if (SUCCEEDED(table->RegisterInterfaceInGlobal(point.Get(), IID_IConnectionPoint, &found.events)))
+            found.adviseCookie = cookie;
     }
     static DWORD WINAPI run(void* parameter) {
         auto* call = static_cast<Call*>(parameter);
@@ -65,34 +94,27 @@ void check(HRESULT result) {
 
 }  // namespace
 
+// Attaching is a call like any other: an EchoLink that does not answer it
+// within the bound fails the start as a missing one does.
 void ComEchoLink::attach() {
     release();
-    void* object = nullptr;
-    check(CoCreateInstance(echolink::kApplicationClass, nullptr, CLSCTX_ALL, echolink::kApplicationInterface, &object));
-    application_.Attach(static_cast<IUnknown*>(object));
-    if (!application_) return;
-    if (SUCCEEDED(
-            CoCreateInstance(CLSID_StdGlobalInterfaceTable, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&table_))))
-        table_->RegisterInterfaceInGlobal(application_.Get(), echolink::kApplicationInterface, &applicationInTable_);
-    listenForClosing();
-}
-
-// Without the event connection Rokan still sends; it only misses EchoLink's
-// Closing, so a failure here is not a failure to attach.
-void ComEchoLink::listenForClosing() {
-    ComPtr<IConnectionPointContainer> container;
-    ComPtr<IConnectionPoint> point;
-    if (FAILED(application_.As(&container)) ||
-        FAILED(container->FindConnectionPoint(echolink::kEventInterface, &point)))
-        return;
+    check(CoCreateInstance(CLSID_StdGlobalInterfaceTable, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&table_)));
     ComPtr<echolink::ClosingSink> sink;
-    sink.Attach(new echolink::ClosingSink(notify_, closingMessage_, echolink::closingDispid(application_.Get())));
-    if (FAILED(point->Advise(sink.Get(), &adviseCookie_))) return;
-    events_ = point;
-    if (table_) table_->RegisterInterfaceInGlobal(events_.Get(), IID_IConnectionPoint, &eventsInTable_);
+    sink.Attach(new echolink::ClosingSink(notify_, closingMessage_));
+    DWORD sinkInTable = 0;
+    check(table_->RegisterInterfaceInGlobal(sink.Get(), IID_IDispatch, &sinkInTable));
+    auto* call = new Call(Call::Kind::attach, sinkInTable);
+    call->sink = sink;
+    Found found;
+    const HRESULT result = callAside(call, &found);
+    table_->RevokeInterfaceFromGlobal(sinkInTable);
+    check(result);
+    applicationInTable_ = found.application;
+    eventsInTable_ = found.events;
+    adviseCookie_ = found.adviseCookie;
 }
 
-HRESULT ComEchoLink::callAside(Call* call) {
+HRESULT ComEchoLink::callAside(Call* call, Found* found) {
     HANDLE thread = call->done ? CreateThread(nullptr, 0, Call::run, call, 0, nullptr) : nullptr;
     if (!thread) {
         delete call;
@@ -101,6 +123,7 @@ HRESULT ComEchoLink::callAside(Call* call) {
     CloseHandle(thread);
     const bool answered = bound_.wait(call->done);
     const HRESULT result = answered ? call->result : RPC_E_CALL_CANCELED;
+    if (answered && found) *found = call->found;
     call->letGo();
     if (!answered) unresponsive_ = true;
     return result;
@@ -110,7 +133,7 @@ HRESULT ComEchoLink::callAside(Call* call) {
 // fails at once rather than queue behind a call that may never return.
 void ComEchoLink::sendChat(const std::wstring& text) {
     if (!applicationInTable_ || bound_.pending()) throw Failure{};
-    auto* call = new Call{Call::Kind::sendChat, applicationInTable_};
+    auto* call = new Call(Call::Kind::sendChat, applicationInTable_);
     call->text = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     if (!call->text) {
         delete call;
@@ -123,19 +146,14 @@ void ComEchoLink::sendChat(const std::wstring& text) {
 // is ending then, and leaves its references to the end of the process.
 void ComEchoLink::release() {
     if (eventsInTable_ && !unresponsive_ && !bound_.pending()) {
-        auto* call = new Call{Call::Kind::unadvise, eventsInTable_};
-        call->adviseCookie = adviseCookie_;
+        auto* call = new Call(Call::Kind::unadvise, eventsInTable_);
+        call->found.adviseCookie = adviseCookie_;
         callAside(call);  // EchoLink may be gone already; nothing to do about it
     }
-    if (unresponsive_ || bound_.pending()) {
-        events_.Detach();
-        application_.Detach();
-    } else if (table_) {
+    if (table_ && !unresponsive_ && !bound_.pending()) {
         if (applicationInTable_) table_->RevokeInterfaceFromGlobal(applicationInTable_);
         if (eventsInTable_) table_->RevokeInterfaceFromGlobal(eventsInTable_);
     }
-    events_.Reset();
-    application_.Reset();
     table_.Reset();
     applicationInTable_ = eventsInTable_ = 0;
 }

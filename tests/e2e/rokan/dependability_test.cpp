@@ -62,6 +62,21 @@ TEST_F(Dependability, AHungEchoLinkFailsWithinTheBoundAndClosingStillEndsRokan) 
     EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2550\r\n");
 }
 
+// Attaching is bounded too: it fails as an EchoLink that is not there does, and the stored rectangle stays.
+TEST_F(Dependability, AnEchoLinkHungBeforeRokanStartsFailsTheStartWithinTheBound) {
+    startStandin(L"/hangcreate");
+    writeIni("position= 1230, 780, 4530, 2430\r\n");
+    const auto started = Clock::now();
+    launchRokan();
+    ASSERT_NE(waitTopLevel(rokan->pid(), {kDialogClass, std::nullopt}, 30s), nullptr);
+    const auto waited = Clock::now() - started;
+    EXPECT_GT(waited, 19s);
+    EXPECT_LT(waited, 25s);
+    EXPECT_EQ(answerMessageBox().text, L"EchoLink not Installed!");
+    EXPECT_EQ(rokan->waitExit(5s), std::optional<DWORD>(0));
+    EXPECT_EQ(iniFile(), "position= 1230, 780, 4530, 2430\r\n");
+}
+
 // The countdown goes on behind the box and tries every tick; the first tick after it is closed shows the next.
 TEST_F(Dependability, AnEchoLinkGoneMidCountdownShowsOneMessageAtATime) {
     startRokan();
