@@ -31,10 +31,10 @@ HWND comWindowOfThisThread() {
 
 }  // namespace
 
-bool CallBound::wait(HANDLE done) {
+bool CallBound::wait(HANDLE done, ULONGLONG boundMs) {
     pending_ = true;
     cancelPending_ = false;
-    const ULONGLONG deadline = GetTickCount64() + (ending_ ? kEndingCallMs : kOperatorCallMs);
+    const ULONGLONG deadline = GetTickCount64() + (ending_ ? kEndingCallMs : boundMs);
     bool answered = false;
     for (;;) {
         const ULONGLONG now = GetTickCount64();

@@ -94,8 +94,9 @@ void check(HRESULT result) {
 
 }  // namespace
 
-// Attaching is a call like any other: an EchoLink that does not answer it
-// within the bound fails the start as a missing one does.
+// Attaching is a call like any other, with a longer bound: Windows may have to
+// start EchoLink first. An EchoLink that does not answer it within the bound
+// fails the start as a missing one does.
 void ComEchoLink::attach() {
     release();
     check(CoCreateInstance(CLSID_StdGlobalInterfaceTable, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&table_)));
@@ -121,7 +122,8 @@ HRESULT ComEchoLink::callAside(Call* call, Found* found) {
         return E_OUTOFMEMORY;
     }
     CloseHandle(thread);
-    const bool answered = bound_.wait(call->done);
+    const bool attaching = call->kind == Call::Kind::attach;
+    const bool answered = bound_.wait(call->done, attaching ? CallBound::kAttachMs : CallBound::kOperatorCallMs);
     const HRESULT result = answered ? call->result : RPC_E_CALL_CANCELED;
     if (answered && found) *found = call->found;
     call->letGo();
