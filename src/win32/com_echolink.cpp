@@ -15,10 +15,11 @@ namespace rokan {
 // lets go last frees it, so a call the window gave up on ends in its own time.
 struct ComEchoLink::Call {
     enum class Kind { attach, sendChat, unadvise } kind;
-    DWORD inTable;  // the closing sink, the application, or its events' connection point
-    BSTR text = nullptr;
-    Microsoft::WRL::ComPtr<echolink::ClosingSink> sink;
-    Found found;
+    DWORD inTable;           // the closing sink, the application, or its events' connection point
+    BSTR text = nullptr;     // sendChat's line
+    DWORD adviseCookie = 0;  // unadvise's connection
+    Microsoft::WRL::ComPtr<echolink::ClosingSink> sink;  // attach's, told Closing's member id
+    Found found;                                         // what attach found
     HRESULT result = E_FAIL;
     HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     LONG owners = 2;
@@ -40,7 +41,7 @@ struct ComEchoLink::Call {
         if (kind == Kind::unadvise) {
             ComPtr<IConnectionPoint> events;
             hr = table->GetInterfaceFromGlobal(inTable, IID_PPV_ARGS(&events));
-            return SUCCEEDED(hr) ? events->Unadvise(found.adviseCookie) : hr;
+            return SUCCEEDED(hr) ? events->Unadvise(adviseCookie) : hr;
         }
         ComPtr<IUnknown> object;
         hr = table->GetInterfaceFromGlobal(inTable, echolink::kApplicationInterface, &object);
@@ -149,7 +150,7 @@ void ComEchoLink::sendChat(const std::wstring& text) {
 void ComEchoLink::release() {
     if (eventsInTable_ && !unresponsive_ && !bound_.pending()) {
         auto* call = new Call(Call::Kind::unadvise, eventsInTable_);
-        call->found.adviseCookie = adviseCookie_;
+        call->adviseCookie = adviseCookie_;
         callAside(call);  // EchoLink may be gone already; nothing to do about it
     }
     if (table_ && !unresponsive_ && !bound_.pending()) {
