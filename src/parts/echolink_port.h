@@ -14,7 +14,9 @@ public:
     virtual void attach() = 0;
     virtual bool attached() const = 0;
     // Passes the text unchanged to EchoLink's chat. Throws Failure when there
-    // is no object or EchoLink reports a failure.
+    // is no object, EchoLink reports a failure or another call is still
+    // outstanding; Unanswered when EchoLink did not answer in time, so that
+    // the line may still reach it later.
     virtual void sendChat(const std::wstring& text) = 0;
     // Drops the object; without one, does nothing.
     virtual void release() = 0;

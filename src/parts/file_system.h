@@ -16,7 +16,8 @@ public:
     virtual void writeFile(const std::wstring& path, const std::string& bytes) = 0;
     // Puts `from` in the place of `to` in one step: a reader sees the old file or the new one.
     virtual void replaceFile(const std::wstring& from, const std::wstring& to) = 0;
-    virtual void removeFile(const std::wstring& path) noexcept = 0;
+    // Whether the file is gone afterwards (also when there was none).
+    virtual bool removeFile(const std::wstring& path) noexcept = 0;
 };
 
 // Written aside, then put in place in one step: a crash or a full disk leaves

@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 
@@ -49,10 +50,11 @@ public:
         if (std::rename(posixPath(from).c_str(), posixPath(to).c_str()) != 0) throw Failure{};
     }
 
-    void removeFile(const std::wstring& path) noexcept override {
+    bool removeFile(const std::wstring& path) noexcept override {
         try {
-            std::remove(posixPath(path).c_str());
+            return std::remove(posixPath(path).c_str()) == 0 || errno == ENOENT;
         } catch (...) {
+            return false;
         }
     }
 };

@@ -43,9 +43,19 @@ void frmMain::NoiseReject() {
 void frmMain::SendMute() {
     guarded(dialogs_, kSendMuteError, [&] {
         const std::wstring callSign = view_.text(Control::sCall);
-        Echo_.sendChat(L".mute " + callSign);
         // Enter while counting mutes again but keeps the due time, as the count keeps its minutes.
-        if (!muted_) muteRecord_.keep(callSign, initialMinutes_, std::max<int>(remainingMinutes_, 1));
+        const auto keepUnmuteDue = [&] {
+            if (!muted_) muteRecord_.keep(callSign, initialMinutes_, std::max<int>(remainingMinutes_, 1));
+        };
+        try {
+            Echo_.sendChat(L".mute " + callSign);
+        } catch (const Unanswered&) {
+            // EchoLink may still carry the mute out after Rokan has gone: its
+            // unmute stays due in the record as well as in the count.
+            keepUnmuteDue();
+            throw;
+        }
+        keepUnmuteDue();
         muted_ = true;
         mute_window();
         view_.setFocus(Control::sCall);

@@ -36,7 +36,9 @@ public:
         if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) throw Failure{};
     }
 
-    void removeFile(const std::wstring& path) noexcept override { DeleteFileW(path.c_str()); }
+    bool removeFile(const std::wstring& path) noexcept override {
+        return DeleteFileW(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+    }
 };
 
 }  // namespace

@@ -170,6 +170,10 @@ public:
     }
     bool attached() const override { return hasObject; }
     void sendChat(const std::wstring& text) override {
+        if (unanswered) {
+            journal_.push_back(L"send unanswered " + text);
+            throw Unanswered{};
+        }
         if (!hasObject || failSends) {
             journal_.push_back(L"send failed " + text);
             throw Failure{};
@@ -184,6 +188,7 @@ public:
     Creation creation = Creation::object;
     bool hasObject = false;
     bool failSends = false;
+    bool unanswered = false;  // as EchoLink that lets the call run out, and may carry it out later
 
 private:
     Journal& journal_;

@@ -170,7 +170,7 @@ public:
         machineFileSystem().writeFile(path, bytes);
     }
     void replaceFile(const std::wstring&, const std::wstring&) override { throw Failure{}; }
-    void removeFile(const std::wstring& path) noexcept override { machineFileSystem().removeFile(path); }
+    bool removeFile(const std::wstring& path) noexcept override { return machineFileSystem().removeFile(path); }
 };
 
 TEST_F(SettingsFile, AWriteThatDiesHalfWayLeavesTheOldLineWhole) {

@@ -95,6 +95,53 @@ TEST_F(TimedMuteRecord, AFolderThatCannotBeWrittenMutesWithoutItAndWithoutAWord)
     EXPECT_EQ(journal, (Journal{L"timer on", L"send .mute N0CALL", L"focus sCall"}));
 }
 
+// EchoLink let the mute run out but may carry it out after Rokan has ended:
+// its unmute stays due, and the next start sends it.
+TEST_F(TimedMuteRecord, AMuteEchoLinkDidNotAnswerKeepsItsUnmuteDueAfterRokanEnds) {
+    echo.unanswered = true;
+    noiseCancel(L"N0CALL", L"10");
+    EXPECT_EQ(journal.back(), L"message SendMute Error | Rokan");
+    EXPECT_FALSE(form.muted());
+    EXPECT_EQ(record(), "2026-12-07T00:10:00Z 10 N0CALL\r\n");
+
+    endsProcess([&] { form.unload(); });
+    EXPECT_EQ(record(), "2026-12-07T00:10:00Z 10 N0CALL\r\n");
+
+    echo.unanswered = false;
+    clock.now += 600;
+    frmMain next{view, echo, dialogs, process, settings, muteRecord};
+    next.Form_Load();
+    EXPECT_EQ(journal.back(), L"timer off");
+    EXPECT_NE(std::find(journal.begin(), journal.end(), L"send .unmute N0CALL"), journal.end());
+    EXPECT_EQ(record(), "<missing>");
+}
+
+// Delete refused (the file held open by another program): emptied instead, so it cannot act twice.
+TEST_F(TimedMuteRecord, ARecordThatCannotBeDeletedIsEmptied) {
+    struct Undeletable : FileSystem {
+        std::optional<std::string> readStart(const std::wstring& path, std::size_t max) override {
+            return machineFileSystem().readStart(path, max);
+        }
+        void writeFile(const std::wstring& path, const std::string& bytes) override {
+            machineFileSystem().writeFile(path, bytes);
+        }
+        void replaceFile(const std::wstring& from, const std::wstring& to) override {
+            machineFileSystem().replaceFile(from, to);
+        }
+        bool removeFile(const std::wstring&) noexcept override { return false; }
+    } undeletable;
+    MuteRecordFile held{undeletable, clock, settings};
+    frmMain form2{view, echo, dialogs, process, settings, held};
+
+    noiseCancel(L"N0CALL", L"10");
+    textOf(Control::sCall) = L"N0CALL";
+    form2.btnAutoMute_Click();
+    form2.btnMuteOff_Click();
+
+    EXPECT_EQ(record(), "");
+    EXPECT_FALSE(held.read());
+}
+
 struct ResumeCase {
     const char* name;
     std::string record;
@@ -153,14 +200,18 @@ INSTANTIATE_TEST_SUITE_P(
                    L"10",
                    false,
                    false},
-        ResumeCase{"longestCount",
-                   "2026-12-29T18:07:00Z 10 JA1ABC\r\n",
+        // A clock hours slow or years behind at start: never longer than the count was set for.
+        ResumeCase{
+            "clockHoursSlow", "2026-12-07T05:00:00Z 10 JA1ABC\r\n", false, {L"attach", L"timer on"}, L"10", true, true},
+        ResumeCase{
+            "clockYearsBehind", "2036-01-01T00:00:00Z 10 JA1ABC\r\n", false, {L"attach", L"timer on"}, L"10", true, true},
+        ResumeCase{"setForNoMinutes",
+                   "2026-12-07T03:00:00Z 0 JA1ABC\r\n",
                    false,
                    {L"attach", L"timer on"},
-                   L"32767",
+                   L"1",
                    true,
-                   true},
-        ResumeCase{"beyondTheCount", "2026-12-29T18:08:00Z 10 JA1ABC\r\n", false, {L"attach"}, L"10", false, false}),
+                   true}),
     [](const ::testing::TestParamInfo<ResumeCase>& info) { return std::string(info.param.name); });
 
 TEST_F(FormTest, AResumedCountdownEndsWithMuteOffAndRunsThatNeverAttachedLeaveTheRecordAlone) {
