@@ -80,10 +80,35 @@ void raise_other_events() {
   release_objects(objects);
 }
 
+namespace {
+
+// As a single-threaded server raises it: from its own thread, which takes
+// nothing meanwhile but calls nested in Closing.
+void raise_closing_on_this_thread() {
+  ServerState& s = state();
+  const std::vector<LinkObject*> objects = hold_objects();
+  s.in_closing_call = true;
+  for (LinkObject* o : objects) {
+    for (IDispatch* sink : o->sinks().snapshot()) {
+      invoke_event(sink, kClosingDispid);
+      sink->Release();
+    }
+  }
+  s.in_closing_call = false;
+  release_objects(objects);
+  if (s.window) DestroyWindow(s.window);
+}
+
+}  // namespace
+
 void raise_closing_and_exit() {
   ServerState& s = state();
   if (s.closing) return;
   s.closing = true;
+  if (s.nested_only) {
+    raise_closing_on_this_thread();
+    return;
+  }
 
   auto* job = new ClosingJob;
   const std::vector<LinkObject*> objects = hold_objects();

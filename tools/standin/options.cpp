@@ -52,6 +52,8 @@ std::optional<Options> parse_options(int argc, wchar_t** argv) {
       options.no_object = true;
     } else if (flag_is(arg, L"stay")) {
       options.stay = true;
+    } else if (flag_is(arg, L"nestedonly")) {
+      options.nested_only = true;
     } else {
       return std::nullopt;
     }

@@ -14,6 +14,7 @@ struct Options {
   unsigned busy_ms = 0;     // /busy:N: each chat send first waits N ms
   bool no_object = false;   // /noobject
   bool stay = false;        // /stay: keep running after the last client leaves
+  bool nested_only = false;  // /nestedonly: inside Closing, takes nested calls only
 };
 
 // Flags may start with '/' or '-' and are case-insensitive. An unknown flag

@@ -18,6 +18,8 @@ struct ServerState {
   bool stay = false;
   bool served = false;   // the single-use class object has answered a client
   bool closing = false;  // Closing raised, process on its way out
+  bool nested_only = false;
+  bool in_closing_call = false;  // raising Closing on this thread (/nestedonly)
   HWND window = nullptr;
   long locks = 0;                    // live objects plus LockServer(TRUE) calls
   std::vector<LinkObject*> objects;  // live objects, to reach every sink
