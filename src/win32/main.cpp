@@ -15,10 +15,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&commonControls);
 
-    CallBound bound;
-    MainWindow window(instance, bound);
+    Ending ending;
+    CallBound bound(CallBounds{}, ending);
+    MainWindow window(instance, bound, ending);
     if (!window.create()) return 1;
-    WindowsDialogs dialogs(instance, bound);
+    bound.watchForClose(window.handle());
+    WindowsDialogs dialogs(instance, ending);
     dialogs.setMainWindow(window.handle(), window);
     ComEchoLink echo(bound, window.handle(), kEchoClosingMessage);
     WindowsProcess process;

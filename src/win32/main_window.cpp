@@ -123,28 +123,30 @@ void MainWindow::layoutControls() {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
+// A minimized window reports the place it will be restored to, so that
+// ending while minimized keeps the operator's place.
+MainWindow::Place MainWindow::normalPlace() const {
+    if (IsIconic(window_)) return normalPlace_;
+    Place place{};
+    GetWindowRect(window_, &place.outer);
+    GetClientRect(window_, &place.client);
+    return place;
+}
+
 float MainWindow::left() {
-    RECT outer{};
-    GetWindowRect(window_, &outer);
-    return static_cast<float>(pixelsToTwips(outer.left, dpi_));
+    return static_cast<float>(pixelsToTwips(normalPlace().outer.left, dpi_));
 }
 
 float MainWindow::top() {
-    RECT outer{};
-    GetWindowRect(window_, &outer);
-    return static_cast<float>(pixelsToTwips(outer.top, dpi_));
+    return static_cast<float>(pixelsToTwips(normalPlace().outer.top, dpi_));
 }
 
 float MainWindow::width() {
-    RECT client{};
-    GetClientRect(window_, &client);
-    return static_cast<float>(outerTwipsFor(client.right, kDesignFrameWidth, dpi_));
+    return static_cast<float>(outerTwipsFor(normalPlace().client.right, kDesignFrameWidth, dpi_));
 }
 
 float MainWindow::height() {
-    RECT client{};
-    GetClientRect(window_, &client);
-    return static_cast<float>(outerTwipsFor(client.bottom, kDesignFrameHeight, dpi_));
+    return static_cast<float>(outerTwipsFor(normalPlace().client.bottom, kDesignFrameHeight, dpi_));
 }
 
 void MainWindow::setLeft(float twips) {
@@ -192,15 +194,16 @@ void MainWindow::onSize(WPARAM kind) {
         restorePending_ = true;
     } else if (restorePending_) {
         restorePending_ = false;
-        SetWindowPos(window_, nullptr, normalRect_.left, normalRect_.top, normalRect_.right - normalRect_.left,
-                     normalRect_.bottom - normalRect_.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT& normal = normalPlace_.outer;
+        SetWindowPos(window_, nullptr, normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (form_) form_->Form_Resize();
-    rememberNormalRect();
+    rememberNormalPlace();
 }
 
-void MainWindow::rememberNormalRect() {
-    if (!restorePending_ && !IsIconic(window_)) GetWindowRect(window_, &normalRect_);
+void MainWindow::rememberNormalPlace() {
+    if (!restorePending_ && !IsIconic(window_)) normalPlace_ = normalPlace();
 }
 
 // The operator's drag stays inside the band, so the frame never snaps back.
@@ -386,6 +389,18 @@ void MainWindow::onActivate(WPARAM wParam) {
     }
 }
 
+// The close box, a log-off or EchoLink's Closing. A call still pending is
+// given up: its wait ends, and the ending runs with the short bound for each
+// call; an unmute it cannot send stays in rokan.mute.
+void MainWindow::onEndRequested(Ending::Reason reason) {
+    ending_.begin(reason, bound_.pending());
+    if (!form_) return;
+    if (reason == Ending::Reason::echoLinkClosing)
+        form_->Echo_Closing();
+    else
+        form_->unload();
+}
+
 void MainWindow::onDpiChanged(int dpi, const RECT& suggested) {
     dpi_ = dpi;
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -419,7 +434,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             onSize(wParam);
             return 0;
         case WM_MOVE:
-            rememberNormalRect();
+            rememberNormalPlace();
             return 0;
         case WM_SIZING:
             onSizing(wParam, *reinterpret_cast<RECT*>(lParam));
@@ -438,20 +453,14 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // Never during a call to EchoLink: its wait leaves timers in the queue.
             if (wParam == kTimer1Id && form_) form_->Timer1_Timer();
             return 0;
-        // Asked to end while a call is pending, Rokan ends at once: the call is
-        // abandoned, and an unmute it cannot send now stays in rokan.mute.
         case WM_CLOSE:
-            bound_.endSoon();
-            if (form_) form_->unload();
+            onEndRequested(Ending::Reason::closed);
             return 0;
         case WM_ENDSESSION:
-            if (!wParam) return 0;
-            bound_.endSoon();
-            if (form_) form_->unload();
+            if (wParam) onEndRequested(Ending::Reason::loggingOff);
             return 0;
         case kEchoClosingMessage:
-            bound_.endSoon();
-            if (form_) form_->Echo_Closing();
+            onEndRequested(Ending::Reason::echoLinkClosing);
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);

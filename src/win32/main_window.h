@@ -4,6 +4,7 @@
 #include <array>
 
 #include "call_bound.h"
+#include "ending.h"
 #include "fonts.h"
 #include "main_view.h"
 
@@ -18,7 +19,8 @@ inline constexpr UINT kEchoClosingMessage = WM_APP + 1;
 // event procedures and the form's requests into window calls.
 class MainWindow final : public MainView {
 public:
-    MainWindow(HINSTANCE instance, CallBound& bound) : instance_(instance), bound_(bound) {}
+    MainWindow(HINSTANCE instance, CallBound& bound, Ending& ending)
+        : instance_(instance), bound_(bound), ending_(ending) {}
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
     ~MainWindow() override;
@@ -64,7 +66,14 @@ private:
     HBRUSH brushFor(Colour colour);
     void layoutControls();
     void onSize(WPARAM kind);
-    void rememberNormalRect();
+    void onEndRequested(Ending::Reason reason);
+    void rememberNormalPlace();
+    // Where the window stands when not minimized, in pixels: its outer
+    // rectangle and its client area.
+    struct Place {
+        RECT outer, client;
+    };
+    Place normalPlace() const;
     // Outer sizes in pixels that the size policy allows.
     struct SizeBand {
         int width, minimumHeight, maximumHeight;
@@ -76,6 +85,7 @@ private:
 
     HINSTANCE instance_;
     CallBound& bound_;
+    Ending& ending_;
     HWND window_ = nullptr;
     std::array<HWND, kControlCount> controls_{};
     HWND focusBeforeDeactivation_ = nullptr;
@@ -83,7 +93,7 @@ private:
     HBRUSH customBrush_ = nullptr;  // for the one colour that is not a system colour
     Colour customBrushColour_ = 0;
     bool timerEnabled_ = false;
-    RECT normalRect_{};
+    Place normalPlace_{};
     bool restorePending_ = false;
     Fonts fonts_;
     int dpi_ = 96;

@@ -1,8 +1,8 @@
 #pragma once
 #include <windows.h>
 
-#include "call_bound.h"
 #include "dialogs.h"
+#include "ending.h"
 #include "main_view.h"
 
 namespace rokan {
@@ -10,9 +10,10 @@ namespace rokan {
 // Message boxes and the About box, modal over the main window. One message
 // box at a time: a failure while one is open is not shown (a failing timed
 // unmute is tried again at the next tick, and shown then if it still fails).
+// None at all once Rokan ends quietly (see Ending).
 class WindowsDialogs final : public Dialogs {
 public:
-    WindowsDialogs(HINSTANCE instance, const CallBound& bound) : instance_(instance), bound_(bound) {}
+    WindowsDialogs(HINSTANCE instance, const Ending& ending) : instance_(instance), ending_(ending) {}
     void setMainWindow(HWND window, MainView& view) {
         owner_ = window;
         mainView_ = &view;
@@ -23,7 +24,7 @@ public:
 
 private:
     HINSTANCE instance_;
-    const CallBound& bound_;
+    const Ending& ending_;
     bool messageOpen_ = false;
     HWND owner_ = nullptr;
     MainView* mainView_ = nullptr;

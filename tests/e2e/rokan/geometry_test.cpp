@@ -44,6 +44,9 @@ TEST_P(Geometry, AStoredRectangleOpensUnderTheSizePolicyStaysThroughMinimizingAn
         ShowWindow(main, SW_RESTORE);
         ASSERT_TRUE(waitUntil([&] { return !IsIconic(main); }));
     }
+    // Ended while minimized, it keeps the place it will be restored to.
+    ShowWindow(main, SW_MINIMIZE);
+    ASSERT_TRUE(waitUntil([&] { return IsIconic(main); }));
     postClose(main);
     EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
     EXPECT_EQ(iniFile(), row.iniAfter);

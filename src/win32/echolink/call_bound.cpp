@@ -7,21 +7,21 @@ namespace {
 // waits in the queue and runs after the call.
 constexpr DWORD kWakeFor = QS_INPUT | QS_POSTMESSAGE | QS_PAINT | QS_SENDMESSAGE | QS_HOTKEY;
 
+// Touch and pen input, and the clicks and commands a program can post.
+constexpr UINT kTouchFirst = 0x0240;  // WM_TOUCH
+constexpr UINT kPointerLast = 0x024F;  // WM_POINTERHWHEEL
+
 bool takeInput(MSG& message) {
     return PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE) ||
            PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE) ||
-           PeekMessageW(&message, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE);
+           PeekMessageW(&message, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE) ||
+           PeekMessageW(&message, nullptr, kTouchFirst, kPointerLast, PM_REMOVE) ||
+           PeekMessageW(&message, nullptr, WM_COMMAND, WM_COMMAND, PM_REMOVE) ||
+           PeekMessageW(&message, nullptr, BM_CLICK, BM_CLICK, PM_REMOVE);
 }
 
-bool closeRequested() {
-    MSG message;
-    return PeekMessageW(&message, nullptr, WM_CLOSE, WM_CLOSE, PM_NOREMOVE) ||
-           (PeekMessageW(&message, nullptr, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_NOREMOVE) &&
-            (message.wParam & 0xFFF0) == SC_CLOSE);
-}
-
-// EchoLink's own calls into this apartment (its Closing) come as messages to
-// COM's window for the thread; they are let in.
+// EchoLink's own calls into this apartment (its Closing, and what it asks of
+// the sink) come as messages to COM's window for the thread; they are let in.
 HWND comWindowOfThisThread() {
     HWND window = nullptr;
     while ((window = FindWindowExW(HWND_MESSAGE, window, L"OleMainThreadWndClass", nullptr)))
@@ -31,14 +31,20 @@ HWND comWindowOfThisThread() {
 
 }  // namespace
 
-bool CallBound::wait(HANDLE done, ULONGLONG boundMs) {
+DWORD CallBound::boundFor(Kind kind) const {
+    if (ending_.started()) return bounds_.endingMs;
+    return kind == Kind::attach ? bounds_.attachMs : bounds_.callMs;
+}
+
+bool CallBound::wait(HANDLE done, Kind kind) {
+    if (pending_) return false;
     pending_ = true;
-    cancelPending_ = false;
-    const ULONGLONG deadline = GetTickCount64() + (ending_ ? kEndingCallMs : boundMs);
+    const bool endingBefore = ending_.started();
+    const ULONGLONG deadline = GetTickCount64() + boundFor(kind);
     bool answered = false;
     for (;;) {
         const ULONGLONG now = GetTickCount64();
-        if (cancelPending_ || now >= deadline) break;
+        if ((ending_.started() && !endingBefore) || now >= deadline) break;
         const DWORD woke = MsgWaitForMultipleObjectsEx(1, &done, static_cast<DWORD>(deadline - now), kWakeFor, 0);
         if (woke == WAIT_OBJECT_0) {
             answered = true;
@@ -50,8 +56,16 @@ bool CallBound::wait(HANDLE done, ULONGLONG boundMs) {
     return answered;
 }
 
-// Paints, lets sent messages and COM's calls in, drops input, and notes a
-// request to end; the rest waits in the queue for the call to end.
+bool CallBound::mainWindowCloseRequested() const {
+    MSG message;
+    return main_ && (PeekMessageW(&message, main_, WM_CLOSE, WM_CLOSE, PM_NOREMOVE) ||
+                     (PeekMessageW(&message, main_, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_NOREMOVE) &&
+                      (message.wParam & 0xFFF0) == SC_CLOSE));
+}
+
+// Paints, lets sent messages and COM's calls in, drops input, and turns a
+// close box or Alt+F4 into a close of the window it belongs to; the rest
+// waits in the queue for the call to end.
 void CallBound::takeMessages() {
     MSG message;
     while (takeInput(message)) {
@@ -59,7 +73,7 @@ void CallBound::takeMessages() {
         const bool altF4 = message.message == WM_SYSKEYDOWN && message.wParam == VK_F4;
         if (closeBox || altF4) PostMessageW(GetAncestor(message.hwnd, GA_ROOT), WM_CLOSE, 0, 0);
     }
-    if (closeRequested()) endSoon();
+    if (mainWindowCloseRequested()) ending_.begin(Ending::Reason::closed, true);
     if (HWND com = comWindowOfThisThread())
         while (PeekMessageW(&message, com, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) DispatchMessageW(&message);

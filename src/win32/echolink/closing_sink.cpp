@@ -29,7 +29,7 @@ HRESULT STDMETHODCALLTYPE ClosingSink::GetTypeInfoCount(UINT* count) {
 
 HRESULT STDMETHODCALLTYPE ClosingSink::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
                                               UINT*) {
-    if (member == closing_) SendMessageW(target_, message_, 0, 0);
+    if (member == closing_ && listener_) listener_->echoLinkClosing();
     return S_OK;
 }
 

@@ -6,15 +6,25 @@
 
 namespace rokan::echolink {
 
-// Receives EchoLink's events and reacts to Closing only, by sending a message
-// to the main window. EchoLink waits for the call to return before it goes on
-// closing, so Rokan ends inside it: a pending unmute still reaches EchoLink.
-// It lives on the UI thread; Closing's member id is told it, from the thread
-// that attaches, before it is connected.
+// Told of EchoLink's Closing, inside EchoLink's own call.
+class ClosingListener {
+public:
+    virtual void echoLinkClosing() = 0;
+
+protected:
+    ~ClosingListener() = default;
+};
+
+// Receives EchoLink's events and reacts to Closing only. EchoLink waits for
+// the call to return before it goes on closing, so Rokan ends inside it: a
+// pending unmute still reaches EchoLink. It lives on the UI thread; Closing's
+// member id is told it, from EchoLink's thread, before it is connected.
 class ClosingSink final : public IDispatch {
 public:
-    ClosingSink(HWND target, UINT message) : target_(target), message_(message) {}
+    explicit ClosingSink(ClosingListener& listener) : listener_(&listener) {}
     void listenFor(DISPID closing) { closing_ = closing; }
+    // After this, events reach nobody.
+    void forget() { listener_ = nullptr; }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
@@ -29,8 +39,7 @@ private:
     ~ClosingSink() = default;
 
     std::atomic<ULONG> references_{1};
-    HWND target_;
-    UINT message_;
+    ClosingListener* listener_;  // on the UI thread only
     std::atomic<DISPID> closing_{DISPID_UNKNOWN};
 };
 

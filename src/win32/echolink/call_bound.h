@@ -1,0 +1,47 @@
+#pragma once
+#include <windows.h>
+
+#include "ending.h"
+
+namespace rokan {
+
+// How long the window waits for EchoLink: a call by the operator or a tick,
+// attaching (Windows may have to start EchoLink first), and any call once
+// Rokan is ending.
+struct CallBounds {
+    DWORD callMs = 20000;
+    DWORD attachMs = 60000;
+    DWORD endingMs = 2000;
+};
+
+// How the window waits for a call to EchoLink, which runs on EchoLink's own
+// thread: within its bound, painting and answering other programs meanwhile.
+// Input to Rokan's windows is dropped while it waits, typed, clicked or
+// posted by another program: shown nothing, the operator would otherwise see
+// it replayed after the call, such as a second Enter sending the line again.
+// A close of the main window stops the wait at once; a close of any other
+// window of Rokan's closes that window once the call is over.
+class CallBound {
+public:
+    enum class Kind { call, attach };
+
+    CallBound(const CallBounds& bounds, Ending& ending) : bounds_(bounds), ending_(ending) {}
+    void watchForClose(HWND mainWindow) { main_ = mainWindow; }
+
+    bool pending() const { return pending_; }
+    // Waits until `done` is signalled; false when the bound ran out first,
+    // Rokan began to end meanwhile, or another wait is already running.
+    bool wait(HANDLE done, Kind kind);
+
+private:
+    DWORD boundFor(Kind kind) const;
+    void takeMessages();
+    bool mainWindowCloseRequested() const;
+
+    CallBounds bounds_;
+    Ending& ending_;
+    HWND main_ = nullptr;
+    bool pending_ = false;
+};
+
+}  // namespace rokan

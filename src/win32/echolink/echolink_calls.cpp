@@ -1,0 +1,55 @@
+#include "echolink_calls.h"
+
+#include "closing_dispid.h"
+#include "echolink_automation.h"
+
+using Microsoft::WRL::ComPtr;
+
+namespace rokan::echolink {
+
+HRESULT sendChat(IUnknown* application, BSTR text) {
+    if (!application) return E_UNEXPECTED;
+    auto* chat = reinterpret_cast<Application*>(application);
+    return chat->functions->SendChat(chat, text);
+}
+
+HRESULT AttachCall::run(EchoLinkObjects& objects) {
+    ComPtr<IDispatch> sinkHere;
+    const HRESULT sinkFound = CoGetInterfaceAndReleaseStream(sinkForThread_.Detach(), IID_PPV_ARGS(&sinkHere));
+    ComPtr<IUnknown> object;
+    HRESULT hr = CoCreateInstance(kApplicationClass, nullptr, CLSCTX_ALL, kApplicationInterface,
+                                  reinterpret_cast<void**>(object.GetAddressOf()));
+    if (FAILED(hr) || !object) return hr;
+    hr = CoMarshalInterThreadInterfaceInStream(kApplicationInterface, object.Get(), &applicationForUiThread_);
+    if (FAILED(hr)) return hr;
+    objects.application = object;
+    if (SUCCEEDED(sinkFound)) listenForClosing(objects, sinkHere.Get());
+    found_ = true;
+    return S_OK;
+}
+
+// Without the event connection Rokan still sends; it only misses EchoLink's
+// Closing, so a failure here is not a failure to attach.
+void AttachCall::listenForClosing(EchoLinkObjects& objects, IDispatch* sinkHere) {
+    ComPtr<IConnectionPointContainer> container;
+    ComPtr<IConnectionPoint> point;
+    if (FAILED(objects.application.As(&container)) ||
+        FAILED(container->FindConnectionPoint(kEventInterface, &point)))
+        return;
+    sink_->listenFor(closingDispid(objects.application.Get()));
+    if (FAILED(point->Advise(sinkHere, &objects.adviseCookie))) return;
+    objects.events = point;
+}
+
+HRESULT SendCall::run(EchoLinkObjects& objects) {
+    return sendChat(objects.application.Get(), text_);
+}
+
+HRESULT ReleaseCall::run(EchoLinkObjects& objects) {
+    if (applicationForUiThread_) CoReleaseMarshalData(applicationForUiThread_.Get());
+    const HRESULT hr = objects.events ? objects.events->Unadvise(objects.adviseCookie) : S_OK;
+    objects = {};
+    return hr;
+}
+
+}  // namespace rokan::echolink

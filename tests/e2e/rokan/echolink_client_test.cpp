@@ -1,0 +1,141 @@
+// Rokan's EchoLink client in this process, against the stand-in, with short
+// bounds: what the apartments, the one call in flight and a hang of any
+// length come to.
+#include <objbase.h>
+#include <tlhelp32.h>
+
+#include <chrono>
+#include <thread>
+
+#include "com_echolink.h"
+#include "failure.h"
+#include "rokan_fixture.h"
+
+namespace rokan::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr CallBounds kShortBounds{500, 10000, 200};
+constexpr UINT kClosing = WM_APP + 7;
+
+int threadsOfThisProcess() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+        if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+    CloseHandle(snapshot);
+    return count;
+}
+
+// What a thread that never entered COM sees of this process's apartments.
+std::pair<APTTYPE, APTTYPEQUALIFIER> apartmentSeenFromANewThread() {
+    std::pair<APTTYPE, APTTYPEQUALIFIER> seen{APTTYPE_CURRENT, APTTYPEQUALIFIER_NONE};
+    std::thread([&] {
+        if (FAILED(CoGetApartmentType(&seen.first, &seen.second))) seen = {APTTYPE_CURRENT, APTTYPEQUALIFIER_NONE};
+    }).join();
+    return seen;
+}
+
+class EchoLinkClient : public RokanTest {
+protected:
+    void SetUp() override {
+        RokanTest::SetUp();
+        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+        window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    }
+    void TearDown() override {
+        link.reset();
+        DestroyWindow(window);
+        CoUninitialize();
+        RokanTest::TearDown();
+    }
+    void attach() {
+        link.emplace(bound, window, kClosing);
+        link->attach();
+        ASSERT_TRUE(link->attached());
+    }
+    enum class Outcome { sent, refused, unanswered };
+    Outcome send(const std::wstring& line) {
+        try {
+            link->sendChat(line);
+            return Outcome::sent;
+        } catch (const Unanswered&) {
+            return Outcome::unanswered;
+        } catch (const Failure&) {
+            return Outcome::refused;
+        }
+    }
+
+    Ending ending;
+    CallBound bound{kShortBounds, ending};
+    HWND window = nullptr;
+    std::optional<ComEchoLink> link;
+};
+
+// The multithreaded apartment that holds EchoLink's proxies lives from
+// attaching to the release, whatever threads enter and leave it meanwhile.
+TEST_F(EchoLinkClient, TheApartmentOfEchoLinksProxiesLivesWhileAttached) {
+    attach();
+    EXPECT_EQ(apartmentSeenFromANewThread(), std::make_pair(APTTYPE_MTA, APTTYPEQUALIFIER_IMPLICIT_MTA));
+
+    std::thread([] {
+        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        CoUninitialize();
+    }).join();
+    EXPECT_EQ(send(L"after another thread left"), Outcome::sent);
+    EXPECT_EQ(apartmentSeenFromANewThread(), std::make_pair(APTTYPE_MTA, APTTYPEQUALIFIER_IMPLICIT_MTA));
+    expectChatLog(L"after another thread left\n");
+
+    link->release();
+    EXPECT_TRUE(waitUntil([] { return apartmentSeenFromANewThread().first != APTTYPE_MTA; }));
+}
+
+// A call EchoLink answers late is carried out once: nothing else goes to
+// EchoLink until it has answered, and after that every call goes again.
+TEST_F(EchoLinkClient, ALateAnswerHoldsEveryOtherCallAndEachLineArrivesOnce) {
+    startStandin(L"/busy:1500");
+    attach();
+
+    EXPECT_EQ(send(L"first"), Outcome::unanswered);
+    const auto asked = Clock::now();
+    EXPECT_EQ(send(L"first"), Outcome::refused);
+    EXPECT_EQ(send(L"second"), Outcome::refused);
+    EXPECT_LT(Clock::now() - asked, 100ms);
+
+    expectChatLog(L"first\n");
+    EXPECT_TRUE(waitUntil([&] { return send(L"third") != Outcome::refused; }));
+    expectChatLog(L"first\nthird\n");
+}
+
+TEST_F(EchoLinkClient, AHangOfAnyLengthHoldsOneThread) {
+    startStandin(L"/hang");
+    attach();
+    EXPECT_EQ(send(L".unmute N0CALL"), Outcome::unanswered);
+    const int threads = threadsOfThisProcess();
+
+    for (int tick = 0; tick < 60; ++tick) EXPECT_EQ(send(L".unmute N0CALL"), Outcome::refused);
+
+    EXPECT_LE(threadsOfThisProcess(), threads);
+    link->release();  // gives up at once: EchoLink has not answered
+    standin->terminate();
+}
+
+TEST_F(EchoLinkClient, AnEchoLinkThatHangsOnCreationFailsTheAttachWithinItsBound) {
+    startStandin(L"/hangcreate");
+    const CallBounds bounds{500, 1000, 200};
+    CallBound attaching{bounds, ending};
+    ComEchoLink hung(attaching, window, kClosing);
+    const auto started = Clock::now();
+    EXPECT_THROW(hung.attach(), Failure);
+    EXPECT_GE(Clock::now() - started, 1s);
+    EXPECT_LT(Clock::now() - started, 3s);
+    EXPECT_FALSE(hung.attached());
+    standin->terminate();
+}
+
+}  // namespace
+}  // namespace rokan::e2e

@@ -1,0 +1,156 @@
+// The window's wait for EchoLink, with bounds of milliseconds: what ends it,
+// what it drops, and what it leaves for after the call.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+#include "call_bound.h"
+
+namespace rokan {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr UINT kDuringWait = WM_APP + 3;
+
+// A top-level window whose kDuringWait runs a test's step inside the wait.
+class TestWindow {
+public:
+    TestWindow() {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = proc;
+        windowClass.lpszClassName = L"RokanCallBoundTest";
+        RegisterClassW(&windowClass);
+        handle = CreateWindowExW(0, L"RokanCallBoundTest", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                                 nullptr, this);
+    }
+    ~TestWindow() { DestroyWindow(handle); }
+
+    HWND handle = nullptr;
+    std::function<void()> duringWait;
+
+private:
+    static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NCCREATE)
+            SetWindowLongPtrW(window, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+        auto* self = reinterpret_cast<TestWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (message == kDuringWait && self && self->duringWait) self->duringWait();
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+};
+
+bool queued(HWND window, UINT message) {
+    MSG found;
+    return PeekMessageW(&found, window, message, message, PM_NOREMOVE) != FALSE;
+}
+
+class Wait : public ::testing::Test {
+protected:
+    Wait() { bound.watchForClose(main.handle); }
+    ~Wait() override {
+        CloseHandle(done);
+        MSG left;
+        while (PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+    // Waits for a call that never answers; how long it took.
+    Clock::duration waitUnanswered(CallBound::Kind kind = CallBound::Kind::call) {
+        const auto start = Clock::now();
+        EXPECT_FALSE(bound.wait(done, kind));
+        return Clock::now() - start;
+    }
+    // Runs the step inside the wait, as a message another thread sends.
+    void duringTheWait(std::function<void()> step) {
+        main.duringWait = std::move(step);
+        helper = std::thread([this] { SendMessageW(main.handle, kDuringWait, 0, 0); });
+    }
+    void TearDown() override {
+        if (helper.joinable()) helper.join();
+    }
+
+    Ending ending;
+    CallBound bound{CallBounds{300, 600, 100}, ending};
+    TestWindow main, box;
+    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread helper;
+};
+
+TEST_F(Wait, EachKindOfCallHasItsBoundAndEndingShortensThemAll) {
+    EXPECT_GE(waitUnanswered(), 290ms);
+    EXPECT_LT(waitUnanswered(), 550ms);
+    EXPECT_GE(waitUnanswered(CallBound::Kind::attach), 590ms);
+    ending.begin(Ending::Reason::closed, false);
+    EXPECT_LT(waitUnanswered(CallBound::Kind::attach), 250ms);
+    EXPECT_FALSE(ending.quiet());
+}
+
+TEST_F(Wait, AnAnswerEndsItAtOnce) {
+    std::thread answer([this] {
+        std::this_thread::sleep_for(50ms);
+        SetEvent(done);
+    });
+    const auto start = Clock::now();
+    EXPECT_TRUE(bound.wait(done, CallBound::Kind::call));
+    EXPECT_LT(Clock::now() - start, 250ms);
+    answer.join();
+}
+
+// The close box or Alt+F4 of another of Rokan's windows closes that window
+// after the call; the main window's give up the call, and Rokan ends quietly.
+TEST_F(Wait, OnlyAClosedMainWindowGivesUpTheCall) {
+    PostMessageW(box.handle, WM_NCLBUTTONDOWN, HTCLOSE, 0);
+    EXPECT_GE(waitUnanswered(), 290ms);
+    EXPECT_FALSE(ending.started());
+    EXPECT_TRUE(queued(box.handle, WM_CLOSE));
+
+    PostMessageW(main.handle, WM_SYSKEYDOWN, VK_F4, 1 << 29);
+    EXPECT_LT(waitUnanswered(), 250ms);
+    EXPECT_TRUE(ending.started());
+    EXPECT_TRUE(ending.quiet());
+    EXPECT_TRUE(queued(main.handle, WM_CLOSE));
+}
+
+// What the operator or another program does meanwhile would otherwise run
+// after the call, such as a second click of Send; the timer waits its turn.
+TEST_F(Wait, InputAndPostedClicksAreDroppedAndTicksWait) {
+    for (UINT dropped : {UINT{WM_KEYDOWN}, UINT{WM_CHAR}, UINT{WM_LBUTTONDOWN}, UINT{WM_COMMAND}, UINT{BM_CLICK},
+                         UINT{0x0246} /* WM_POINTERDOWN */, UINT{0x0240} /* WM_TOUCH */})
+        PostMessageW(main.handle, dropped, 0, 0);
+    PostMessageW(main.handle, WM_TIMER, 1, 0);
+    waitUnanswered();
+
+    MSG left{};
+    ASSERT_TRUE(PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(left.message, static_cast<UINT>(WM_TIMER));
+    EXPECT_FALSE(PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE));
+}
+
+TEST_F(Wait, ASecondWaitInsideTheFirstFailsAtOnce) {
+    bool innerAnswered = true;
+    Clock::duration inner{};
+    duringTheWait([&] {
+        const auto start = Clock::now();
+        HANDLE never = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        innerAnswered = bound.wait(never, CallBound::Kind::call);
+        inner = Clock::now() - start;
+        CloseHandle(never);
+        SetEvent(done);
+    });
+    EXPECT_TRUE(bound.wait(done, CallBound::Kind::call));
+    EXPECT_FALSE(innerAnswered);
+    EXPECT_LT(inner, 50ms);
+}
+
+// A log-off or EchoLink's Closing, sent while Rokan waits, gives up the call.
+TEST_F(Wait, AnEndBegunInsideTheWaitGivesUpTheCall) {
+    duringTheWait([&] { ending.begin(Ending::Reason::loggingOff, bound.pending()); });
+    EXPECT_LT(waitUnanswered(), 250ms);
+    EXPECT_TRUE(ending.quiet());
+}
+
+}  // namespace
+}  // namespace rokan
