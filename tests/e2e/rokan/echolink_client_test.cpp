@@ -134,6 +134,9 @@ TEST_F(EchoLinkClient, AnEchoLinkThatHangsOnCreationFailsTheAttachWithinItsBound
     EXPECT_GE(Clock::now() - started, 1s);
     EXPECT_LT(Clock::now() - started, 3s);
     EXPECT_FALSE(hung.attached());
+    // Unregistered first: the creation still pending would otherwise have COM
+    // start another stand-in, which could outlive this test.
+    registerStandin(false);
     standin->terminate();
 }
 
