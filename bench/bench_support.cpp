@@ -28,6 +28,9 @@ std::filesystem::path rokanExe() {
 std::filesystem::path bareWindowExe() {
     return benchFolder() / "bare_window.exe";
 }
+std::filesystem::path caretWindowExe() {
+    return benchFolder() / "caret_window.exe";
+}
 std::filesystem::path attachedWindowExe() {
     return benchFolder() / "attached_window.exe";
 }

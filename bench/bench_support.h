@@ -20,6 +20,7 @@ double nowMs();
 std::filesystem::path benchFolder();
 std::filesystem::path rokanExe();
 std::filesystem::path bareWindowExe();
+std::filesystem::path caretWindowExe();
 std::filesystem::path attachedWindowExe();
 std::filesystem::path standinExe();
 std::filesystem::path chatLogPath();

@@ -5,5 +5,6 @@ namespace rokan::bench {
 
 inline constexpr wchar_t kBareWindowClass[] = L"RokanBenchBare";
 inline constexpr wchar_t kAttachedWindowClass[] = L"RokanBenchAttached";
+inline constexpr wchar_t kCaretWindowClass[] = L"RokanBenchCaret";
 
 }  // namespace rokan::bench

@@ -1,5 +1,7 @@
 // What an idle Rokan costs the machine: CPU time over a quiet period, next to
-// a bare window idling over the same period.
+// a bare window idling over the same period; and the floor for a caret, a
+// bare window whose focused edit box blinks, in front over a period of its own
+// (only the active window's caret blinks).
 
 #include <optional>
 #include <stdexcept>
@@ -62,28 +64,34 @@ int measureIdleCpu(int seconds) {
     e2e::Process standin = startStandin();
     e2e::Process rokanProgram = e2e::Process::start(e2e::quoteArg(rokanExe().wstring()), benchFolder());
     e2e::Process bare = e2e::Process::start(e2e::quoteArg(bareWindowExe().wstring()), benchFolder());
+    e2e::Process caret = e2e::Process::start(e2e::quoteArg(caretWindowExe().wstring()), benchFolder());
     HWND rokanWindow = e2e::waitTopLevel(rokanProgram.pid(), {kMainWindowClass, std::nullopt});
     HWND bareWindow = e2e::waitTopLevel(bare.pid(), {kBareWindowClass, std::nullopt});
-    if (!rokanWindow || !bareWindow) throw std::runtime_error("a window did not appear");
+    HWND caretWindow = e2e::waitTopLevel(caret.pid(), {kCaretWindowClass, std::nullopt});
+    if (!rokanWindow || !bareWindow || !caretWindow) throw std::runtime_error("a window did not appear");
     rokanProgram.waitInputIdle();
     bare.waitInputIdle();
+    caret.waitInputIdle();
     printResult("idle_rokan_startup_cpu", {cpuMs(rokanProgram.handle())});
 
     const CpuWatch rokanWatch("rokan", rokanProgram.handle(), "rokan.exe");
     const CpuWatch bareWatch("bare", bare.handle(), "bare_window.exe");
+    const CpuWatch caretWatch("caret", caret.handle(), "caret_window.exe");
     // The Wine server does work on behalf of every program of the prefix; a
     // busy idle loop would show there rather than in the program's own time.
     const CpuWatch serverWatch("wineserver", nullptr, "wineserver64");
     const auto idleFor = [&](const std::string& phase) {
         Sleep(2000);
         const CpuReading rokanBefore = rokanWatch.read(), bareBefore = bareWatch.read(),
-                         serverBefore = serverWatch.read();
+                         caretBefore = caretWatch.read(), serverBefore = serverWatch.read();
         const double start = nowMs();
         Sleep(static_cast<DWORD>(seconds) * 1000);
-        const CpuReading rokanAfter = rokanWatch.read(), bareAfter = bareWatch.read(), serverAfter = serverWatch.read();
+        const CpuReading rokanAfter = rokanWatch.read(), bareAfter = bareWatch.read(), caretAfter = caretWatch.read(),
+                         serverAfter = serverWatch.read();
         printResult(("idle_" + phase + "_period").c_str(), {nowMs() - start});
         rokanWatch.report(phase, rokanBefore, rokanAfter);
         bareWatch.report(phase, bareBefore, bareAfter);
+        caretWatch.report(phase, caretBefore, caretAfter);
         serverWatch.report(phase, serverBefore, serverAfter);
     };
 
@@ -95,10 +103,13 @@ int measureIdleCpu(int seconds) {
     if (!e2e::setFocus(e2e::childById(rokanWindow, controlId(Control::B_Send))))
         throw std::runtime_error("Rokan's Send button cannot take the focus");
     idleFor("nocaret");
+    // The caret's floor: the bare window with its edit box in front instead.
+    if (!e2e::activate(caretWindow)) throw std::runtime_error("the caret window cannot come to the front");
+    idleFor("caretfloor");
 
-    e2e::postClose(rokanWindow);
-    e2e::postClose(bareWindow);
-    if (!rokanProgram.waitExit() || !bare.waitExit()) throw std::runtime_error("a program did not exit");
+    for (HWND window : {rokanWindow, bareWindow, caretWindow}) e2e::postClose(window);
+    if (!rokanProgram.waitExit() || !bare.waitExit() || !caret.waitExit())
+        throw std::runtime_error("a program did not exit");
     letStandinLeave(standin);
     return 0;
 }

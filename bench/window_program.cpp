@@ -9,12 +9,16 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         PostQuitMessage(0);
         return 0;
     }
+    if (message == WM_SETFOCUS) {
+        if (HWND box = GetWindow(window, GW_CHILD)) SetFocus(box);
+        return 0;
+    }
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
 
-int runWindow(HINSTANCE instance, int showCommand, const wchar_t* windowClass) {
+int runWindow(HINSTANCE instance, int showCommand, const wchar_t* windowClass, Content content) {
     WNDCLASSEXW classInfo{};
     classInfo.cbSize = sizeof classInfo;
     classInfo.lpfnWndProc = windowProc;
@@ -26,6 +30,10 @@ int runWindow(HINSTANCE instance, int showCommand, const wchar_t* windowClass) {
     HWND window = CreateWindowExW(0, windowClass, windowClass, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 320,
                                   240, nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
+    if (content == Content::focusedEditBox &&
+        !CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 8, 8, 240, 24, window,
+                         nullptr, instance, nullptr))
+        return 1;
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     MSG message;
