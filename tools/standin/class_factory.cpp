@@ -11,49 +11,51 @@ namespace {
 // Static: COM's references to the class object do not keep the server alive;
 // only objects and LockServer do.
 class ClassFactory final : public IClassFactory {
- public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-    if (!out) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IClassFactory) {
-      *out = static_cast<IClassFactory*>(this);
-      return S_OK;
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+        if (!out) return E_POINTER;
+        if (riid == IID_IUnknown || riid == IID_IClassFactory) {
+            *out = static_cast<IClassFactory*>(this);
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
     }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
 
-  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** out) override {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (outer) return CLASS_E_NOAGGREGATION;
-    ServerState& s = state();
-    if (s.hang_create) Sleep(INFINITE);  // an EchoLink hung before anyone attached
-    s.served = true;
-    HRESULT hr = S_OK;
-    // /noobject: claim success but hand out nothing, to see how the client
-    // copes with an object that is not there.
-    if (!s.no_object) hr = LinkObject::create(riid, out);
-    // Nothing may be held after this call (no object, or a failed one);
-    // the deferred check then ends the process.
-    if (s.window) PostMessageW(s.window, kMsgExitIfUnused, 0, 0);
-    return hr;
-  }
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (outer) return CLASS_E_NOAGGREGATION;
+        ServerState& s = state();
+        if (s.hang_create) Sleep(INFINITE);  // an EchoLink hung before anyone attached
+        s.served = true;
+        HRESULT hr = S_OK;
+        // /noobject: claim success but hand out nothing, to see how the client
+        // copes with an object that is not there.
+        if (!s.no_object) hr = LinkObject::create(riid, out);
+        // Nothing may be held after this call (no object, or a failed one);
+        // the deferred check then ends the process.
+        if (s.window) PostMessageW(s.window, kMsgExitIfUnused, 0, 0);
+        return hr;
+    }
 
-  HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
-    if (lock)
-      lock_server();
-    else
-      unlock_server();
-    return S_OK;
-  }
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
+        if (lock)
+            lock_server();
+        else
+            unlock_server();
+        return S_OK;
+    }
 };
 
 ClassFactory g_factory;
 
 }  // namespace
 
-IClassFactory* class_factory() { return &g_factory; }
+IClassFactory* class_factory() {
+    return &g_factory;
+}
 
 }  // namespace standin

@@ -16,62 +16,64 @@
 
 namespace {
 
-LONG WINAPI exit_on_crash(EXCEPTION_POINTERS*) { ExitProcess(3); }
+LONG WINAPI exit_on_crash(EXCEPTION_POINTERS*) {
+    ExitProcess(3);
+}
 
 int serve(HINSTANCE instance, int show, const standin::Options& options) {
-  standin::ServerState& s = standin::state();
-  s.fail_sends = options.fail_sends;
-  s.hang_sends = options.hang_sends;
-  s.hang_create = options.hang_create;
-  s.busy_ms = options.busy_ms;
-  s.no_object = options.no_object;
-  s.stay = options.stay;
-  s.nested_only = options.nested_only;
+    standin::ServerState& s = standin::state();
+    s.fail_sends = options.fail_sends;
+    s.hang_sends = options.hang_sends;
+    s.hang_create = options.hang_create;
+    s.busy_ms = options.busy_ms;
+    s.no_object = options.no_object;
+    s.stay = options.stay;
+    s.nested_only = options.nested_only;
 
-  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
-  if (s.nested_only && !standin::install_nested_only_filter()) return 1;
-  // Single use: under Wine a killed multiple-use server blocks every later
-  // activation until the wineserver restarts; a single-use one does not.
-  // Registered before the window exists, so a test that sees the window
-  // knows the class object is there.
-  DWORD cookie = 0;
-  if (FAILED(CoRegisterClassObject(standin::kClsid, standin::class_factory(), CLSCTX_LOCAL_SERVER,
-                                   REGCLS_SINGLEUSE, &cookie))) {
-    CoUninitialize();
-    return 1;
-  }
-  int rc = 1;
-  if (standin::create_main_window(instance, show)) {
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
+    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
+    if (s.nested_only && !standin::install_nested_only_filter()) return 1;
+    // Single use: under Wine a killed multiple-use server blocks every later
+    // activation until the wineserver restarts; a single-use one does not.
+    // Registered before the window exists, so a test that sees the window
+    // knows the class object is there.
+    DWORD cookie = 0;
+    if (FAILED(CoRegisterClassObject(standin::kClsid, standin::class_factory(), CLSCTX_LOCAL_SERVER, REGCLS_SINGLEUSE,
+                                     &cookie))) {
+        CoUninitialize();
+        return 1;
     }
-    rc = 0;
-  }
-  CoRevokeClassObject(cookie);
-  CoUninitialize();
-  return rc;
+    int rc = 1;
+    if (standin::create_main_window(instance, show)) {
+        MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        rc = 0;
+    }
+    CoRevokeClassObject(cookie);
+    CoUninitialize();
+    return rc;
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  // A crashed stand-in must vanish like a killed one, not sit in Wine's
-  // debugger holding up the test that drives it.
-  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
-  SetUnhandledExceptionFilter(exit_on_crash);
-  const auto options = standin::parse_options(__argc, __wargv);
-  if (!options) return 2;
-  switch (options->action) {
-    case standin::Options::Action::Register:
-      return standin::register_server();
-    case standin::Options::Action::Unregister:
-      return standin::unregister_server();
-    case standin::Options::Action::Serve:
-      break;
-  }
-  // Started by COM the show flag may say hidden; the window is the test's
-  // handle on the process, so it is always shown.
-  return serve(instance, show == SW_HIDE ? SW_SHOWNOACTIVATE : show, *options);
+    // A crashed stand-in must vanish like a killed one, not sit in Wine's
+    // debugger holding up the test that drives it.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    SetUnhandledExceptionFilter(exit_on_crash);
+    const auto options = standin::parse_options(__argc, __wargv);
+    if (!options) return 2;
+    switch (options->action) {
+        case standin::Options::Action::Register:
+            return standin::register_server();
+        case standin::Options::Action::Unregister:
+            return standin::unregister_server();
+        case standin::Options::Action::Serve:
+            break;
+    }
+    // Started by COM the show flag may say hidden; the window is the test's
+    // handle on the process, so it is always shown.
+    return serve(instance, show == SW_HIDE ? SW_SHOWNOACTIVATE : show, *options);
 }

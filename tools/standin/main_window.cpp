@@ -23,9 +23,9 @@ constexpr std::size_t kShownChars = 200;
 constexpr int kFirstButtonId = 200;
 
 struct ButtonDef {
-  int command;
-  const wchar_t* label;
-  LPARAM arg;
+    int command;
+    const wchar_t* label;
+    LPARAM arg;
 };
 
 // Two rows: each mode's "on" above its "off".
@@ -50,121 +50,122 @@ HWND g_list = nullptr;
 HWND g_status = nullptr;
 
 void create_children(HWND window) {
-  const HINSTANCE inst = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
-  const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-  for (int i = 0; i < kButtonCount; ++i) {
-    HWND button = CreateWindowExW(0, L"BUTTON", kButtons[i].label, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-                                  8 + 100 * (i % kButtonsPerRow), 8 + 30 * (i / kButtonsPerRow), 96, 26,
-                                  window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + i)),
-                                  inst, nullptr);
-    SendMessageW(button, WM_SETFONT, font, TRUE);
-  }
-  g_status = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 8, kStatusTop, 600, 18,
-                             window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusId)), inst,
-                             nullptr);
-  SendMessageW(g_status, WM_SETFONT, font, TRUE);
-  g_list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, 8,
-                           kListTop, 600, 300, window,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), inst, nullptr);
-  SendMessageW(g_list, WM_SETFONT, font, TRUE);
+    const HINSTANCE inst = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+    for (int i = 0; i < kButtonCount; ++i) {
+        HWND button = CreateWindowExW(0, L"BUTTON", kButtons[i].label, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                                      8 + 100 * (i % kButtonsPerRow), 8 + 30 * (i / kButtonsPerRow), 96, 26, window,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + i)), inst, nullptr);
+        SendMessageW(button, WM_SETFONT, font, TRUE);
+    }
+    g_status = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 8, kStatusTop, 600, 18, window,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusId)), inst, nullptr);
+    SendMessageW(g_status, WM_SETFONT, font, TRUE);
+    g_list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, 8, kListTop, 600,
+                             300, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), inst, nullptr);
+    SendMessageW(g_list, WM_SETFONT, font, TRUE);
 }
 
 void layout(HWND window) {
-  RECT rc;
-  GetClientRect(window, &rc);
-  const int width = rc.right - 16;
-  if (g_status) MoveWindow(g_status, 8, kStatusTop, width, 18, TRUE);
-  if (g_list) MoveWindow(g_list, 8, kListTop, width, rc.bottom - kListTop - 8, TRUE);
+    RECT rc;
+    GetClientRect(window, &rc);
+    const int width = rc.right - 16;
+    if (g_status) MoveWindow(g_status, 8, kStatusTop, width, 18, TRUE);
+    if (g_list) MoveWindow(g_list, 8, kListTop, width, rc.bottom - kListTop - 8, TRUE);
 }
 
 LRESULT CALLBACK window_proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_CREATE:
-      state().window = window;
-      create_children(window);
-      window_refresh_status();
-      return 0;
-    case WM_SIZE:
-      layout(window);
-      return 0;
-    case WM_COMMAND: {
-      // Control notifications other than clicks (the list's) are not commands.
-      if (HIWORD(wp) != 0) break;
-      const int button = LOWORD(wp) - kFirstButtonId;
-      const bool done = button >= 0 && button < kButtonCount
-                            ? run_command(kButtons[button].command, kButtons[button].arg)
-                            : run_command(LOWORD(wp), lp);
-      if (done) return 0;
-      break;
+    switch (msg) {
+        case WM_CREATE:
+            state().window = window;
+            create_children(window);
+            window_refresh_status();
+            return 0;
+        case WM_SIZE:
+            layout(window);
+            return 0;
+        case WM_COMMAND: {
+            // Control notifications other than clicks (the list's) are not commands.
+            if (HIWORD(wp) != 0) break;
+            const int button = LOWORD(wp) - kFirstButtonId;
+            const bool done = button >= 0 && button < kButtonCount
+                                  ? run_command(kButtons[button].command, kButtons[button].arg)
+                                  : run_command(LOWORD(wp), lp);
+            if (done) return 0;
+            break;
+        }
+        case kMsgExitIfUnused:
+            exit_if_unused();
+            return 0;
+        case WM_CLOSE:
+            DestroyWindow(window);
+            return 0;
+        case WM_DESTROY:
+            state().window = nullptr;
+            g_list = g_status = nullptr;
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
     }
-    case kMsgExitIfUnused:
-      exit_if_unused();
-      return 0;
-    case WM_CLOSE:
-      DestroyWindow(window);
-      return 0;
-    case WM_DESTROY:
-      state().window = nullptr;
-      g_list = g_status = nullptr;
-      PostQuitMessage(0);
-      return 0;
-    default:
-      break;
-  }
-  return DefWindowProcW(window, msg, wp, lp);
+    return DefWindowProcW(window, msg, wp, lp);
 }
 
 }  // namespace
 
 HWND create_main_window(HINSTANCE instance, int show) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = window_proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  if (!RegisterClassExW(&wc)) return nullptr;
-  // Beside Rokan's usual place, not over it, and without taking the focus
-  // from the program that COM started it for.
-  HWND window = CreateWindowExW(0, kClassName, STANDIN_WINDOW_TITLE, WS_OVERLAPPEDWINDOW, 380, 40, 640, 420,
-                                nullptr, nullptr, instance, nullptr);
-  if (window) {
-    ShowWindow(window, show == SW_SHOWNORMAL || show == SW_SHOWDEFAULT ? SW_SHOWNOACTIVATE : show);
-    UpdateWindow(window);
-  }
-  return window;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = window_proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClassName;
+    if (!RegisterClassExW(&wc)) return nullptr;
+    // Beside Rokan's usual place, not over it, and without taking the focus
+    // from the program that COM started it for.
+    HWND window = CreateWindowExW(0, kClassName, STANDIN_WINDOW_TITLE, WS_OVERLAPPEDWINDOW, 380, 40, 640, 420, nullptr,
+                                  nullptr, instance, nullptr);
+    if (window) {
+        ShowWindow(window, show == SW_SHOWNORMAL || show == SW_SHOWDEFAULT ? SW_SHOWNOACTIVATE : show);
+        UpdateWindow(window);
+    }
+    return window;
 }
 
 void window_show_chat_line(std::wstring_view line) {
-  if (!g_list) return;
-  std::wstring shown;
-  for (std::size_t i = 0; i < line.size() && i < kShownChars; ++i) {
-    const wchar_t c = line[i];
-    if (c == L'\r') shown += L"\\r";
-    else if (c == L'\n') shown += L"\\n";
-    else if (c == L'\0') shown += L"\\0";
-    else shown += c;
-  }
-  if (line.size() > kShownChars) shown += L"\u2026 (" + std::to_wstring(line.size()) + L" chars)";
-  const LRESULT index = SendMessageW(g_list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
-  if (index >= 0) SendMessageW(g_list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    if (!g_list) return;
+    std::wstring shown;
+    for (std::size_t i = 0; i < line.size() && i < kShownChars; ++i) {
+        const wchar_t c = line[i];
+        if (c == L'\r')
+            shown += L"\\r";
+        else if (c == L'\n')
+            shown += L"\\n";
+        else if (c == L'\0')
+            shown += L"\\0";
+        else
+            shown += c;
+    }
+    if (line.size() > kShownChars) shown += L"\u2026 (" + std::to_wstring(line.size()) + L" chars)";
+    const LRESULT index = SendMessageW(g_list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
+    if (index >= 0) SendMessageW(g_list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
 }
 
 void window_refresh_status() {
-  if (!g_status) return;
-  const ServerState& s = state();
-  std::size_t sinks = 0;
-  for (LinkObject* o : s.objects) sinks += o->sinks().size();
-  std::wstring text = L"sends: ";
-  text += s.hang_sends ? L"HANG" : s.fail_sends ? L"FAIL" : L"accept";
-  if (s.busy_ms) text += L" after " + std::to_wstring(s.busy_ms) + L" ms";
-  text += L"   objects: ";
-  text += s.no_object ? L"NULL" : L"real";
-  text += L"   live objects: " + std::to_wstring(s.objects.size());
-  text += L"   sinks: " + std::to_wstring(sinks);
-  SetWindowTextW(g_status, text.c_str());
+    if (!g_status) return;
+    const ServerState& s = state();
+    std::size_t sinks = 0;
+    for (LinkObject* o : s.objects) sinks += o->sinks().size();
+    std::wstring text = L"sends: ";
+    text += s.hang_sends ? L"HANG" : s.fail_sends ? L"FAIL" : L"accept";
+    if (s.busy_ms) text += L" after " + std::to_wstring(s.busy_ms) + L" ms";
+    text += L"   objects: ";
+    text += s.no_object ? L"NULL" : L"real";
+    text += L"   live objects: " + std::to_wstring(s.objects.size());
+    text += L"   sinks: " + std::to_wstring(sinks);
+    SetWindowTextW(g_status, text.c_str());
 }
 
 }  // namespace standin

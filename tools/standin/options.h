@@ -5,16 +5,16 @@
 namespace standin {
 
 struct Options {
-  enum class Action { Serve, Register, Unregister };
-  Action action = Action::Serve;
-  bool embedding = false;   // started by COM
-  bool fail_sends = false;  // /fail
-  bool hang_sends = false;  // /hang: chat sends never return
-  bool hang_create = false;  // /hangcreate: creating the object never returns
-  unsigned busy_ms = 0;     // /busy:N: each chat send first waits N ms
-  bool no_object = false;   // /noobject
-  bool stay = false;        // /stay: keep running after the last client leaves
-  bool nested_only = false;  // /nestedonly: inside Closing, takes nested calls only
+    enum class Action { Serve, Register, Unregister };
+    Action action = Action::Serve;
+    bool embedding = false;    // started by COM
+    bool fail_sends = false;   // /fail
+    bool hang_sends = false;   // /hang: chat sends never return
+    bool hang_create = false;  // /hangcreate: creating the object never returns
+    unsigned busy_ms = 0;      // /busy:N: each chat send first waits N ms
+    bool no_object = false;    // /noobject
+    bool stay = false;         // /stay: keep running after the last client leaves
+    bool nested_only = false;  // /nestedonly: inside Closing, takes nested calls only
 };
 
 // Flags may start with '/' or '-' and are case-insensitive. An unknown flag

@@ -10,19 +10,19 @@ class LinkObject;
 
 // Everything here is touched only on the server's single STA thread.
 struct ServerState {
-  bool fail_sends = false;
-  bool hang_sends = false;
-  bool hang_create = false;
-  unsigned busy_ms = 0;
-  bool no_object = false;
-  bool stay = false;
-  bool served = false;   // the single-use class object has answered a client
-  bool closing = false;  // Closing raised, process on its way out
-  bool nested_only = false;
-  bool in_closing_call = false;  // raising Closing on this thread (/nestedonly)
-  HWND window = nullptr;
-  long locks = 0;                    // live objects plus LockServer(TRUE) calls
-  std::vector<LinkObject*> objects;  // live objects, to reach every sink
+    bool fail_sends = false;
+    bool hang_sends = false;
+    bool hang_create = false;
+    unsigned busy_ms = 0;
+    bool no_object = false;
+    bool stay = false;
+    bool served = false;   // the single-use class object has answered a client
+    bool closing = false;  // Closing raised, process on its way out
+    bool nested_only = false;
+    bool in_closing_call = false;  // raising Closing on this thread (/nestedonly)
+    HWND window = nullptr;
+    long locks = 0;                    // live objects plus LockServer(TRUE) calls
+    std::vector<LinkObject*> objects;  // live objects, to reach every sink
 };
 
 ServerState& state();

@@ -9,34 +9,34 @@ namespace standin {
 
 // The advised event sinks of one object.
 class SinkList {
- public:
-  SinkList() = default;
-  SinkList(const SinkList&) = delete;
-  SinkList& operator=(const SinkList&) = delete;
-  ~SinkList();
+public:
+    SinkList() = default;
+    SinkList(const SinkList&) = delete;
+    SinkList& operator=(const SinkList&) = delete;
+    ~SinkList();
 
-  // Keeps the sink's events interface, as the sink must answer QueryInterface
-  // for it (a client whose sink only knows IDispatch is turned away, as a
-  // typical automation server would).
-  HRESULT advise(IUnknown* sink, DWORD* cookie);
-  HRESULT unadvise(DWORD cookie);
+    // Keeps the sink's events interface, as the sink must answer QueryInterface
+    // for it (a client whose sink only knows IDispatch is turned away, as a
+    // typical automation server would).
+    HRESULT advise(IUnknown* sink, DWORD* cookie);
+    HRESULT unadvise(DWORD cookie);
 
-  // Raises one event on every sink. A sink that fails is skipped; one whose
-  // client is gone is dropped, so later events do not wait on it again.
-  void fire(DISPID id);
+    // Raises one event on every sink. A sink that fails is skipped; one whose
+    // client is gone is dropped, so later events do not wait on it again.
+    void fire(DISPID id);
 
-  // AddRef'd copies, for firing from elsewhere; the caller releases them.
-  std::vector<IDispatch*> snapshot() const;
+    // AddRef'd copies, for firing from elsewhere; the caller releases them.
+    std::vector<IDispatch*> snapshot() const;
 
-  std::size_t size() const { return entries_.size(); }
+    std::size_t size() const { return entries_.size(); }
 
- private:
-  struct Entry {
-    DWORD cookie;
-    IDispatch* sink;
-  };
-  std::vector<Entry> entries_;
-  DWORD next_cookie_ = 1;
+private:
+    struct Entry {
+        DWORD cookie;
+        IDispatch* sink;
+    };
+    std::vector<Entry> entries_;
+    DWORD next_cookie_ = 1;
 };
 
 // IDispatch::Invoke of an event without arguments.
