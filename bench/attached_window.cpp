@@ -9,7 +9,7 @@
 #include <ocidl.h>
 
 #include "bench_window_class.h"
-#include "standin_ids.h"
+#include "echolink_automation.h"
 #include "window_program.h"
 
 namespace {
@@ -19,7 +19,7 @@ namespace {
 class IgnoringSink final : public IDispatch {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == standin::kEventsIid) {
+        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == rokan::echolink::kEventInterface) {
             *object = this;
             return S_OK;
         }
@@ -47,7 +47,7 @@ IConnectionPoint* advise(IUnknown* echolink, DWORD& cookie) {
     if (FAILED(echolink->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container))))
         return nullptr;
     IConnectionPoint* point = nullptr;
-    if (SUCCEEDED(container->FindConnectionPoint(standin::kEventsIid, &point)) &&
+    if (SUCCEEDED(container->FindConnectionPoint(rokan::echolink::kEventInterface, &point)) &&
         FAILED(point->Advise(&sink, &cookie))) {
         point->Release();
         point = nullptr;
@@ -66,8 +66,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     // then sees the program end without a window.
     int rc = 2;
     IUnknown* echolink = nullptr;
-    if (SUCCEEDED(CoCreateInstance(standin::kClsid, nullptr, CLSCTX_ALL, standin::kLinkIid,
-                                   reinterpret_cast<void**>(&echolink))) &&
+    if (SUCCEEDED(CoCreateInstance(rokan::echolink::kApplicationClass, nullptr, CLSCTX_ALL,
+                                   rokan::echolink::kApplicationInterface, reinterpret_cast<void**>(&echolink))) &&
         echolink) {
         DWORD cookie = 0;
         if (IConnectionPoint* events = advise(echolink, cookie)) {

@@ -12,7 +12,6 @@
 #include "bench_support.h"
 #include "control_ids.h"
 #include "echolink_automation.h"
-#include "standin_ids.h"
 #include "stats.h"
 #include "subcommands.h"
 
@@ -112,7 +111,8 @@ private:
         result_ = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         void* object = nullptr;
         if (SUCCEEDED(result_))
-            result_ = CoCreateInstance(standin::kClsid, nullptr, CLSCTX_ALL, standin::kLinkIid, &object);
+            result_ = CoCreateInstance(rokan::echolink::kApplicationClass, nullptr, CLSCTX_ALL,
+                                       rokan::echolink::kApplicationInterface, &object);
         auto* link = static_cast<echolink::Application*>(object);
         if (SUCCEEDED(result_) && !link) result_ = E_POINTER;
         SetEvent(done_);

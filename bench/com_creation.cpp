@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "standin_ids.h"
+#include "echolink_automation.h"
 #include "stats.h"
 #include "subcommands.h"
 
@@ -19,7 +19,8 @@ namespace {
 double timeCreation() {
     void* object = nullptr;
     const double start = nowMs();
-    const HRESULT result = CoCreateInstance(standin::kClsid, nullptr, CLSCTX_ALL, standin::kLinkIid, &object);
+    const HRESULT result = CoCreateInstance(rokan::echolink::kApplicationClass, nullptr, CLSCTX_ALL,
+                                            rokan::echolink::kApplicationInterface, &object);
     const double elapsed = nowMs() - start;
     if (FAILED(result) || !object)
         throw std::runtime_error("CoCreateInstance of the stand-in failed (" + std::to_string(result) + ")");

@@ -42,7 +42,8 @@ std::vector<int> linuxProcessesNamed(const std::string& name) {
         const std::string pidText = entry.path().filename().string();
         if (pidText.empty() || pidText.find_first_not_of("0123456789") != std::string::npos) continue;
         const auto comm = readWhole(entry.path() / "comm");
-        if (!comm || *comm != name + "\n") continue;
+        // Linux keeps the first 15 characters of a name.
+        if (!comm || *comm != name.substr(0, 15) + "\n") continue;
         const auto environment = readWhole(entry.path() / "environ");
         // Entries end with a NUL; the first one has none before it.
         const std::string nul(1, '\0');
