@@ -1,4 +1,4 @@
-#include "frm_main.h"
+#include "main_form.h"
 #include "guarded.h"
 #include "messages.h"
 

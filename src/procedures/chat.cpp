@@ -1,5 +1,5 @@
 #include "command_templates.h"
-#include "frm_main.h"
+#include "main_form.h"
 #include "guarded.h"
 #include "messages.h"
 

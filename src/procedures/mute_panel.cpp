@@ -1,4 +1,4 @@
-#include "frm_main.h"
+#include "main_form.h"
 #include "guarded.h"
 #include "messages.h"
 
@@ -11,13 +11,8 @@ void frmMain::mute_window() {
         view_.setBackColour(Control::gMin, back);
         view_.setReadOnly(Control::sCall, muted_);
         view_.setReadOnly(Control::gMin, muted_);
-        if (muted_) {
-            view_.setVisible(Control::btnAutoMute, false);
-            view_.setVisible(Control::btnMuteOff, true);
-        } else {
-            view_.setVisible(Control::btnAutoMute, true);
-            view_.setVisible(Control::btnMuteOff, false);
-        }
+        view_.setVisible(Control::btnAutoMute, !muted_);
+        view_.setVisible(Control::btnMuteOff, muted_);
         view_.setVisible(Control::sCall, true);
         view_.setVisible(Control::gMin, true);
         view_.setVisible(Control::Label1, true);

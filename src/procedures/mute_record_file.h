@@ -5,7 +5,7 @@
 
 #include "clock.h"
 #include "file_system.h"
-#include "module1.h"
+#include "settings_file.h"
 
 namespace rokan {
 

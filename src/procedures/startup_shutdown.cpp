@@ -1,6 +1,6 @@
 #include <string>
 
-#include "frm_main.h"
+#include "main_form.h"
 #include "guarded.h"
 #include "messages.h"
 #include "version.h"
@@ -12,35 +12,36 @@ frmMain::frmMain(MainView& view, EchoLinkPort& echo, Dialogs& dialogs, Process& 
     : view_(view), Echo_(echo), dialogs_(dialogs), process_(process), settings_(settings), muteRecord_(muteRecord) {}
 
 void frmMain::Form_Load() {
-    try {
-        view_.setVisible(Control::btnMuteOff, false);
-        muted_ = false;
+    runOrElse([&] { startUp(); },
+              [&] {
+                  dialogs_.message(kNotInstalled, kAppTitle);
+                  Echo_Closing();
+              });
+}
 
-        if (process_.previousInstance()) {
-            dialogs_.message(kAlreadyRunning, kAppTitle);
-            Echo_.release();
-            unload();
-            process_.end();
-        }
+void frmMain::startUp() {
+    view_.setVisible(Control::btnMuteOff, false);
+    muted_ = false;
 
-        Echo_.attach();
-        if (!Echo_.attached()) {
-            dialogs_.message(kLaunchFailed, kLaunchFailedCaption);
-            return;
-        }
-
-        bool settingsUsedAsStored = false;
-        settings_.iniRead(settingsUsedAsStored);
-
-        versionTitle_ = std::wstring(kAppTitle) + L" Ver." + kVersionNumbers + L" ";
-        view_.setCaption(versionTitle_);
-        resumeTimedMute();
-    } catch (const ProcessEnded&) {
-        throw;
-    } catch (...) {
-        dialogs_.message(kNotInstalled, kAppTitle);
-        Echo_Closing();
+    if (process_.previousInstance()) {
+        dialogs_.message(kAlreadyRunning, kAppTitle);
+        Echo_.release();
+        unload();
+        process_.end();
     }
+
+    Echo_.attach();
+    if (!Echo_.attached()) {
+        dialogs_.message(kLaunchFailed, kLaunchFailedCaption);
+        return;
+    }
+
+    bool settingsUsedAsStored = false;
+    settings_.iniRead(settingsUsedAsStored);
+
+    versionTitle_ = std::wstring(kAppTitle) + L" Ver." + kVersionNumbers + L" ";
+    view_.setCaption(versionTitle_);
+    resumeTimedMute();
 }
 
 void frmMain::Form_Unload() {

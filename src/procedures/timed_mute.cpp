@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "failure.h"
-#include "frm_main.h"
+#include "main_form.h"
 #include "guarded.h"
 #include "messages.h"
 #include "number_text.h"

@@ -1,11 +1,13 @@
 #include "about_dialog.h"
 
+#include <array>
+
 #include "about_layout.h"
 #include "callback_boundary.h"
 #include "dpi.h"
-#include "etched_line.h"
+#include "separator.h"
 #include "failure.h"
-#include "frm_about.h"
+#include "about_box.h"
 #include "resource_ids.h"
 #include "twips.h"
 #include "window_geometry.h"
@@ -47,7 +49,7 @@ private:
     HINSTANCE instance_;
     frmAbout form_;
     HWND dialog_ = nullptr;
-    std::array<HWND, 6> labels_{};
+    std::array<HWND, kAboutLabels.size()> labels_{};
     int dpi_ = 96;
 };
 
@@ -80,7 +82,7 @@ HWND AboutDialog::child(const wchar_t* windowClass, const wchar_t* text, DWORD s
 
 void AboutDialog::create() {
     dpi_ = dpiOfWindow(dialog_);
-    SetWindowTextW(dialog_, L"Version Info.");
+    SetWindowTextW(dialog_, kAboutCreatedCaption);
     SendMessageW(dialog_, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_ABOUT))));
 

@@ -1,9 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include <array>
-
-#include "about_view.h"
 #include "dialogs.h"
 #include "main_view.h"
 

@@ -3,7 +3,7 @@
 #include <objbase.h>
 
 #include "com_echolink.h"
-#include "frm_main.h"
+#include "main_form.h"
 #include "main_window.h"
 #include "windows_clock.h"
 #include "windows_dialogs.h"
@@ -16,13 +16,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     InitCommonControlsEx(&commonControls);
 
     Ending ending;
-    CallBound bound(CallBounds{}, ending);
-    MainWindow window(instance, bound, ending);
+    EchoLinkWait wait(WaitBounds{}, ending);
+    MainWindow window(instance, wait, ending);
     if (!window.create()) return 1;
-    bound.watchForClose(window.handle());
+    wait.watchForClose(window.handle());
     WindowsDialogs dialogs(instance, ending);
     dialogs.setMainWindow(window.handle(), window);
-    ComEchoLink echo(bound, window.handle(), kEchoClosingMessage);
+    ComEchoLink echo(wait, window.handle(), kEchoClosingMessage);
     WindowsProcess process;
     Module1 settings(window, dialogs, process, machineFileSystem());
     WindowsClock clock;

@@ -2,14 +2,11 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "callback_boundary.h"
 #include "control_ids.h"
 #include "dpi.h"
-#include "etched_line.h"
 #include "failure.h"
-#include "frm_main.h"
+#include "main_form.h"
 #include "resource_ids.h"
 #include "twips.h"
 #include "window_geometry.h"
@@ -42,14 +39,6 @@ DWORD styleOf(ControlKind kind) {
     return common;
 }
 
-bool isSystemColour(Colour colour) {
-    return (colour & 0x80000000u) != 0;
-}
-
-COLORREF resolve(Colour colour) {
-    return isSystemColour(colour) ? GetSysColor(static_cast<int>(colour & 0xFF)) : static_cast<COLORREF>(colour);
-}
-
 // Enter in these boxes belongs to the program, not to the dialog navigation.
 bool hasKeyPressHandler(Control control) {
     return control == Control::sInput || control == Control::sCall;
@@ -58,6 +47,70 @@ bool hasKeyPressHandler(Control control) {
 constexpr UINT_PTR kKeyPressSubclass = 1;
 
 }  // namespace
+
+// The window's table of contents: each message to its one handler. Creation,
+// text, focus, input and ending are below; geometry, paint and DPI in
+// main_window_geometry.cpp; the boxes' colours in main_window_colours.cpp.
+LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    return atCallbackBoundary([&] { return self->onMessage(message, wParam, lParam); }, LRESULT{0});
+}
+
+LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            onPaint();
+            return 0;
+        case WM_ACTIVATE:
+            onActivate(LOWORD(wParam));
+            return 0;
+        case WM_DPICHANGED:
+            onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_SIZE:
+            onSize(wParam);
+            return 0;
+        case WM_MOVE:
+            onMove();
+            return 0;
+        case WM_SIZING:
+            onSizing(wParam, *reinterpret_cast<RECT*>(lParam));
+            return TRUE;
+        case WM_GETMINMAXINFO:
+            onGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+            return 0;
+        case WM_COMMAND:
+            onCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message, wParam,
+                                   lParam);
+        case WM_TIMER:
+            onTimer(wParam);
+            return 0;
+        case WM_CLOSE:
+            onEndRequested(Ending::Reason::closed);
+            return 0;
+        case WM_ENDSESSION:
+            if (wParam) onEndRequested(Ending::Reason::loggingOff);
+            return 0;
+        case kEchoClosingMessage:
+            onEndRequested(Ending::Reason::echoLinkClosing);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
 
 HWND MainWindow::create() {
     WNDCLASSEXW windowClass{};
@@ -113,130 +166,6 @@ void MainWindow::show(int showCommand) {
     SetFocus(control(Control::sInput));
 }
 
-void MainWindow::layoutControls() {
-    for (const ControlLayout& layout : kMainControls) {
-        HWND child = control(layout.id);
-        MoveWindow(child, twipsToPixels(layout.left, dpi_), twipsToPixels(layout.top, dpi_),
-                   twipsToPixels(layout.width, dpi_), twipsToPixels(layout.height, dpi_), FALSE);
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(layout.font, dpi_)), FALSE);
-    }
-    InvalidateRect(window_, nullptr, TRUE);
-}
-
-// A minimized window reports the place it will be restored to, so that
-// ending while minimized keeps the operator's place.
-MainWindow::Place MainWindow::normalPlace() const {
-    if (IsIconic(window_)) return normalPlace_;
-    Place place{};
-    GetWindowRect(window_, &place.outer);
-    GetClientRect(window_, &place.client);
-    return place;
-}
-
-float MainWindow::left() {
-    return static_cast<float>(pixelsToTwips(normalPlace().outer.left, dpi_));
-}
-
-float MainWindow::top() {
-    return static_cast<float>(pixelsToTwips(normalPlace().outer.top, dpi_));
-}
-
-float MainWindow::width() {
-    return static_cast<float>(outerTwipsFor(normalPlace().client.right, kDesignFrameWidth, dpi_));
-}
-
-float MainWindow::height() {
-    return static_cast<float>(outerTwipsFor(normalPlace().client.bottom, kDesignFrameHeight, dpi_));
-}
-
-void MainWindow::setLeft(float twips) {
-    RECT outer{};
-    GetWindowRect(window_, &outer);
-    moveTo(window_, twipsToPixels(twips, dpi_), outer.top);
-}
-
-void MainWindow::setTop(float twips) {
-    RECT outer{};
-    GetWindowRect(window_, &outer);
-    moveTo(window_, outer.left, twipsToPixels(twips, dpi_));
-}
-
-// A size that rounds to the pixels the window already has changes nothing and
-// raises no resize, which is what ends the size policy's nesting.
-void MainWindow::setWidth(float twips) {
-    RECT client{};
-    GetClientRect(window_, &client);
-    const int pixels = std::max(0, clientPixelsFor(twips, kDesignFrameWidth, dpi_));
-    if (pixels != client.right) setClientSize(window_, pixels, client.bottom);
-}
-
-void MainWindow::setHeight(float twips) {
-    RECT client{};
-    GetClientRect(window_, &client);
-    const int pixels = std::max(0, clientPixelsFor(twips, kDesignFrameHeight, dpi_));
-    if (pixels != client.bottom) setClientSize(window_, client.right, pixels);
-}
-
-bool MainWindow::minimized() {
-    return IsIconic(window_) != FALSE;
-}
-
-bool MainWindow::onAnyMonitor() {
-    RECT outer{};
-    GetWindowRect(window_, &outer);
-    return MonitorFromRect(&outer, MONITOR_DEFAULTTONULL) != nullptr;
-}
-
-// Wine forgets a minimized window's normal rectangle and restores it at a size
-// of its own; put it back where and as large as it was.
-void MainWindow::onSize(WPARAM kind) {
-    if (kind == SIZE_MINIMIZED) {
-        restorePending_ = true;
-    } else if (restorePending_) {
-        restorePending_ = false;
-        const RECT& normal = normalPlace_.outer;
-        SetWindowPos(window_, nullptr, normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    if (form_) form_->Form_Resize();
-    rememberNormalPlace();
-}
-
-void MainWindow::rememberNormalPlace() {
-    if (!restorePending_ && !IsIconic(window_)) normalPlace_ = normalPlace();
-}
-
-// The operator's drag stays inside the band, so the frame never snaps back.
-MainWindow::SizeBand MainWindow::sizeBand() const {
-    const SIZE frame = frameSize(window_);
-    return SizeBand{clientPixelsFor(kFixedWidth, kDesignFrameWidth, dpi_) + frame.cx,
-                    clientPixelsFor(kMinimumHeight, kDesignFrameHeight, dpi_) + frame.cy,
-                    clientPixelsFor(kMaximumHeight, kDesignFrameHeight, dpi_) + frame.cy};
-}
-
-// Under Wine a drag can stop a pixel short of the largest tracking size, so the
-// tracking limits get a pixel to spare and WM_SIZING holds the exact band.
-void MainWindow::onGetMinMaxInfo(MINMAXINFO& limits) {
-    const SizeBand band = sizeBand();
-    limits.ptMinTrackSize.x = limits.ptMaxTrackSize.x = band.width;
-    limits.ptMinTrackSize.y = band.minimumHeight;
-    limits.ptMaxTrackSize.y = band.maximumHeight + 1;
-}
-
-void MainWindow::onSizing(WPARAM edge, RECT& dragged) {
-    const SizeBand band = sizeBand();
-    const int height =
-        std::clamp(static_cast<int>(dragged.bottom - dragged.top), band.minimumHeight, band.maximumHeight);
-    if (edge == WMSZ_TOP || edge == WMSZ_TOPLEFT || edge == WMSZ_TOPRIGHT)
-        dragged.top = dragged.bottom - height;
-    else
-        dragged.bottom = dragged.top + height;
-    if (edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT)
-        dragged.left = dragged.right - band.width;
-    else
-        dragged.right = dragged.left + band.width;
-}
-
 void MainWindow::setCaption(const std::wstring& caption) {
     if (!SetWindowTextW(window_, caption.c_str())) throw Failure{};
 }
@@ -266,11 +195,6 @@ void MainWindow::setVisible(Control id, bool visible) {
     ShowWindow(control(id), visible ? SW_SHOW : SW_HIDE);
 }
 
-void MainWindow::setBackColour(Control id, Colour colour) {
-    backColours_[static_cast<int>(id)] = colour;
-    InvalidateRect(control(id), nullptr, TRUE);
-}
-
 void MainWindow::setReadOnly(Control id, bool readOnly) {
     if (!SendMessageW(control(id), EM_SETREADONLY, readOnly, 0)) throw Failure{};
 }
@@ -290,38 +214,11 @@ void MainWindow::destroy() {
     if (!DestroyWindow(window_)) throw Failure{};
 }
 
-MainWindow::~MainWindow() {
-    if (customBrush_) DeleteObject(customBrush_);
-}
-
-HBRUSH MainWindow::brushFor(Colour colour) {
-    if (isSystemColour(colour)) return GetSysColorBrush(static_cast<int>(colour & 0xFF));
-    if (!customBrush_ || customBrushColour_ != colour) {
-        if (customBrush_) DeleteObject(customBrush_);
-        customBrush_ = CreateSolidBrush(static_cast<COLORREF>(colour));
-        customBrushColour_ = colour;
-    }
-    return customBrush_;
-}
-
-// A read-only box asks with WM_CTLCOLORSTATIC, an editable one with WM_CTLCOLOREDIT.
-LRESULT MainWindow::onControlColour(HDC dc, HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
-    for (Control box : {Control::sCall, Control::gMin}) {
-        if (child == control(box)) {
-            const Colour colour = backColours_[static_cast<int>(box)];
-            SetBkColor(dc, resolve(colour));
-            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-            return reinterpret_cast<LRESULT>(brushFor(colour));
-        }
-    }
-    return DefWindowProcW(window_, message, wParam, lParam);
-}
-
 // While EchoLink has a call pending, what the operator does is dropped (see
-// CallBound); a click or a key sent by another program still arrives, and is
+// EchoLinkWait); a click or a key sent by another program still arrives, and is
 // dropped here.
 void MainWindow::onCommand(int id, int notification) {
-    if (!form_ || bound_.pending()) return;
+    if (!form_ || wait_.pending()) return;
     if (id == kMenuAboutId && notification == 0) {
         form_->mnuAbout_Click();
         return;
@@ -346,7 +243,7 @@ void MainWindow::onCommand(int id, int notification) {
 
 void MainWindow::onKeyPress(HWND edit, int& key) {
     if (!form_) return;
-    if (bound_.pending()) {
+    if (wait_.pending()) {
         key = 0;
         return;
     }
@@ -371,17 +268,10 @@ LRESULT CALLBACK MainWindow::keyPressProc(HWND edit, UINT message, WPARAM wParam
     return DefSubclassProc(edit, message, wParam, lParam);
 }
 
-void MainWindow::onPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window_, &paint);
-    drawSeparator(dc, kSeparator, 0, dpi_);
-    EndPaint(window_, &paint);
-}
-
 // The controls sit in a plain window, not a dialog: keep the focused control
 // across deactivation as a dialog would.
-void MainWindow::onActivate(WPARAM wParam) {
-    if (LOWORD(wParam) == WA_INACTIVE) {
+void MainWindow::onActivate(WORD state) {
+    if (state == WA_INACTIVE) {
         HWND focus = GetFocus();
         if (focus && IsChild(window_, focus)) focusBeforeDeactivation_ = focus;
     } else if (focusBeforeDeactivation_ && IsWindow(focusBeforeDeactivation_)) {
@@ -389,85 +279,21 @@ void MainWindow::onActivate(WPARAM wParam) {
     }
 }
 
+// Never during a call to EchoLink: its wait leaves timers in the queue.
+void MainWindow::onTimer(WPARAM id) {
+    if (id == kTimer1Id && form_) form_->Timer1_Timer();
+}
+
 // The close box, a log-off or EchoLink's Closing. A call still pending is
 // given up: its wait ends, and the ending runs with the short bound for each
 // call; an unmute it cannot send stays in rokan.mute.
 void MainWindow::onEndRequested(Ending::Reason reason) {
-    ending_.begin(reason, bound_.pending());
+    ending_.begin(reason, wait_.pending());
     if (!form_) return;
     if (reason == Ending::Reason::echoLinkClosing)
         form_->Echo_Closing();
     else
         form_->unload();
-}
-
-void MainWindow::onDpiChanged(int dpi, const RECT& suggested) {
-    dpi_ = dpi;
-    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    layoutControls();
-}
-
-LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    return atCallbackBoundary([&] { return self->onMessage(message, wParam, lParam); }, LRESULT{0});
-}
-
-LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT:
-            onPaint();
-            return 0;
-        case WM_ACTIVATE:
-            onActivate(wParam);
-            return 0;
-        case WM_DPICHANGED:
-            onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-            return 0;
-        case WM_SIZE:
-            onSize(wParam);
-            return 0;
-        case WM_MOVE:
-            rememberNormalPlace();
-            return 0;
-        case WM_SIZING:
-            onSizing(wParam, *reinterpret_cast<RECT*>(lParam));
-            return TRUE;
-        case WM_GETMINMAXINFO:
-            if (window_) onGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
-            return 0;
-        case WM_COMMAND:
-            onCommand(LOWORD(wParam), HIWORD(wParam));
-            return 0;
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-            return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message, wParam,
-                                   lParam);
-        case WM_TIMER:
-            // Never during a call to EchoLink: its wait leaves timers in the queue.
-            if (wParam == kTimer1Id && form_) form_->Timer1_Timer();
-            return 0;
-        case WM_CLOSE:
-            onEndRequested(Ending::Reason::closed);
-            return 0;
-        case WM_ENDSESSION:
-            if (wParam) onEndRequested(Ending::Reason::loggingOff);
-            return 0;
-        case kEchoClosingMessage:
-            onEndRequested(Ending::Reason::echoLinkClosing);
-            return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            return DefWindowProcW(window_, message, wParam, lParam);
-    }
 }
 
 }  // namespace rokan

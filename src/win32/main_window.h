@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "call_bound.h"
+#include "echolink_wait.h"
 #include "ending.h"
 #include "fonts.h"
 #include "main_view.h"
@@ -19,8 +19,8 @@ inline constexpr UINT kEchoClosingMessage = WM_APP + 1;
 // event procedures and the form's requests into window calls.
 class MainWindow final : public MainView {
 public:
-    MainWindow(HINSTANCE instance, CallBound& bound, Ending& ending)
-        : instance_(instance), bound_(bound), ending_(ending) {}
+    MainWindow(HINSTANCE instance, EchoLinkWait& wait, Ending& ending)
+        : instance_(instance), wait_(wait), ending_(ending) {}
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
     ~MainWindow() override;
@@ -54,19 +54,23 @@ public:
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // One handler a message (main_window.cpp).
+    void onActivate(WORD state);
+    void onCommand(int id, int notification);
+    void onTimer(WPARAM id);
+    void onEndRequested(Ending::Reason reason);
     static LRESULT CALLBACK keyPressProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                          DWORD_PTR self);
-    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void onCommand(int id, int notification);
-    LRESULT onControlColour(HDC dc, HWND child, UINT message, WPARAM wParam, LPARAM lParam);
     void onKeyPress(HWND edit, int& key);
+    // Geometry, paint and DPI (main_window_geometry.cpp).
     void onPaint();
-    void onActivate(WPARAM wParam);
     void onDpiChanged(int dpi, const RECT& suggested);
-    HBRUSH brushFor(Colour colour);
-    void layoutControls();
     void onSize(WPARAM kind);
-    void onEndRequested(Ending::Reason reason);
+    void onMove();
+    void onGetMinMaxInfo(MINMAXINFO& limits);
+    void onSizing(WPARAM edge, RECT& dragged);
+    void layoutControls();
     void rememberNormalPlace();
     // Where the window stands when not minimized, in pixels: its outer
     // rectangle and its client area.
@@ -79,12 +83,14 @@ private:
         int width, minimumHeight, maximumHeight;
     };
     SizeBand sizeBand() const;
-    void onGetMinMaxInfo(MINMAXINFO& limits);
-    void onSizing(WPARAM edge, RECT& dragged);
+    // The boxes' colours (main_window_colours.cpp).
+    LRESULT onControlColour(HDC dc, HWND child, UINT message, WPARAM wParam, LPARAM lParam);
+    HBRUSH brushFor(Colour colour);
+
     HWND control(Control id) const { return controls_[static_cast<int>(id)]; }
 
     HINSTANCE instance_;
-    CallBound& bound_;
+    EchoLinkWait& wait_;
     Ending& ending_;
     HWND window_ = nullptr;
     std::array<HWND, kControlCount> controls_{};

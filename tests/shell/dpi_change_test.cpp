@@ -14,8 +14,8 @@ constexpr int kNewDpi = 144;
 
 TEST(DpiChange, ControlsFontsAndTheSizeBandFollowTheNewDpi) {
     Ending ending;
-    CallBound bound{CallBounds{}, ending};
-    MainWindow window(GetModuleHandleW(nullptr), bound, ending);
+    EchoLinkWait wait{WaitBounds{}, ending};
+    MainWindow window(GetModuleHandleW(nullptr), wait, ending);
     HWND handle = window.create();
     ASSERT_NE(handle, nullptr);
 

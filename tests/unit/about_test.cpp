@@ -3,7 +3,7 @@
 #include "about_texts.h"
 #include "fakes.h"
 #include "form_fixture.h"
-#include "frm_about.h"
+#include "about_box.h"
 
 namespace rokan::test {
 namespace {

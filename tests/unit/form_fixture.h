@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
-#include "frm_main.h"
+#include "main_form.h"
 #include "temp_folder.h"
 
 namespace rokan::test {

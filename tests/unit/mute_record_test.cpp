@@ -203,15 +203,15 @@ INSTANTIATE_TEST_SUITE_P(
         // A clock hours slow or years behind at start: never longer than the count was set for.
         ResumeCase{
             "clockHoursSlow", "2026-12-07T05:00:00Z 10 JA1ABC\r\n", false, {L"attach", L"timer on"}, L"10", true, true},
-        ResumeCase{
-            "clockYearsBehind", "2036-01-01T00:00:00Z 10 JA1ABC\r\n", false, {L"attach", L"timer on"}, L"10", true, true},
-        ResumeCase{"setForNoMinutes",
-                   "2026-12-07T03:00:00Z 0 JA1ABC\r\n",
+        ResumeCase{"clockYearsBehind",
+                   "2036-01-01T00:00:00Z 10 JA1ABC\r\n",
                    false,
                    {L"attach", L"timer on"},
-                   L"1",
+                   L"10",
                    true,
-                   true}),
+                   true},
+        ResumeCase{
+            "setForNoMinutes", "2026-12-07T03:00:00Z 0 JA1ABC\r\n", false, {L"attach", L"timer on"}, L"1", true, true}),
     [](const ::testing::TestParamInfo<ResumeCase>& info) { return std::string(info.param.name); });
 
 TEST_F(FormTest, AResumedCountdownEndsWithMuteOffAndRunsThatNeverAttachedLeaveTheRecordAlone) {

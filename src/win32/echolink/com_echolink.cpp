@@ -11,16 +11,10 @@ using Microsoft::WRL::ComPtr;
 namespace rokan {
 namespace {
 
+// RPC_E_TIMEOUT: the call is still outstanding, and EchoLink may yet carry it out.
 void check(HRESULT result) {
     if (result == RPC_E_TIMEOUT) throw Unanswered{};
     if (FAILED(result)) throw Failure{};
-}
-
-// The line as EchoLink takes it: a BSTR, which may hold any character.
-BSTR lineFor(const std::wstring& text) {
-    BSTR line = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-    if (!line) throw Failure{};
-    return line;
 }
 
 }  // namespace
@@ -38,44 +32,35 @@ void ComEchoLink::attach() {
     ComPtr<IStream> sinkForThread;
     check(CoMarshalInterThreadInterfaceInStream(IID_IDispatch, sink_.Get(), &sinkForThread));
     auto call = std::make_shared<echolink::AttachCall>(*sink_.Get(), std::move(sinkForThread));
-    const HRESULT result = callAside(call, CallBound::Kind::attach);
-    if (result == RPC_E_TIMEOUT || FAILED(result)) throw Failure{};
+    if (FAILED(callAside(call, EchoLinkWait::Kind::attach))) throw Failure{};
     attached_ = call->found();
     applicationForUiThread_ = call->applicationForUiThread();
 }
 
-HRESULT ComEchoLink::callAside(const std::shared_ptr<EchoLinkCall>& call, CallBound::Kind kind) {
+HRESULT ComEchoLink::callAside(const std::shared_ptr<EchoLinkCall>& call, EchoLinkWait::Kind kind) {
     if (!thread_.start(call)) return E_FAIL;
-    return bound_.wait(call->done(), kind) ? call->result() : RPC_E_TIMEOUT;
+    return wait_.forCall(call->done(), kind) ? call->result() : RPC_E_TIMEOUT;
 }
 
 void ComEchoLink::sendChat(const std::wstring& text) {
     if (!attached_) throw Failure{};
-    BSTR line = lineFor(text);
-    if (insideClosing_) {
-        sendInsideClosing(line);
-        return;
-    }
-    check(callAside(std::make_shared<echolink::SendCall>(line), CallBound::Kind::call));
+    if (insideClosing_)
+        sendInsideClosing(text);
+    else
+        check(callAside(std::make_shared<echolink::SendCall>(text), EchoLinkWait::Kind::call));
 }
 
 // Inside EchoLink's Closing call, a call from this thread is nested in it,
 // and EchoLink takes it even where it refuses every other call until its own
 // returns. Not while a call EchoLink has not answered is still outstanding:
 // one call at a time.
-void ComEchoLink::sendInsideClosing(BSTR line) {
-    const auto sent = [&] {
-        if (thread_.busy()) return E_FAIL;
-        if (!applicationOnUiThread_ && applicationForUiThread_) {
-            const HRESULT taken = CoGetInterfaceAndReleaseStream(
-                applicationForUiThread_.Detach(), echolink::kApplicationInterface,
-                reinterpret_cast<void**>(applicationOnUiThread_.GetAddressOf()));
-            if (FAILED(taken)) return taken;
-        }
-        return echolink::sendChat(applicationOnUiThread_.Get(), line);
-    }();
-    SysFreeString(line);
-    check(sent);
+void ComEchoLink::sendInsideClosing(const std::wstring& text) {
+    if (thread_.busy()) throw Failure{};
+    const echolink::ChatLine line(text);
+    if (!applicationOnUiThread_ && applicationForUiThread_)
+        check(CoGetInterfaceAndReleaseStream(applicationForUiThread_.Detach(), echolink::kApplicationInterface,
+                                             reinterpret_cast<void**>(applicationOnUiThread_.GetAddressOf())));
+    check(echolink::sendChat(applicationOnUiThread_.Get(), line.get()));
 }
 
 void ComEchoLink::echoLinkClosing() {
@@ -91,7 +76,7 @@ void ComEchoLink::echoLinkClosing() {
 void ComEchoLink::release() {
     if (attached_ && !insideClosing_ && !thread_.busy())
         callAside(std::make_shared<echolink::ReleaseCall>(std::move(applicationForUiThread_)),
-                  CallBound::Kind::call);
+                  EchoLinkWait::Kind::call);
     applicationOnUiThread_.Reset();
     attached_ = false;
 }

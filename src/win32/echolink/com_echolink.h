@@ -3,7 +3,7 @@
 #include <objidl.h>
 #include <wrl/client.h>
 
-#include "call_bound.h"
+#include "echolink_wait.h"
 #include "closing_sink.h"
 #include "echolink_port.h"
 #include "echolink_thread.h"
@@ -19,8 +19,8 @@ namespace rokan {
 // own, so Rokan ends while EchoLink still takes its last lines.
 class ComEchoLink final : public EchoLinkPort, private echolink::ClosingListener {
 public:
-    ComEchoLink(CallBound& bound, HWND notify, UINT closingMessage)
-        : bound_(bound), notify_(notify), closingMessage_(closingMessage) {}
+    ComEchoLink(EchoLinkWait& wait, HWND notify, UINT closingMessage)
+        : wait_(wait), notify_(notify), closingMessage_(closingMessage) {}
     ComEchoLink(const ComEchoLink&) = delete;
     ComEchoLink& operator=(const ComEchoLink&) = delete;
     ~ComEchoLink() override;
@@ -33,10 +33,10 @@ public:
 private:
     void echoLinkClosing() override;
     // The call's result; RPC_E_TIMEOUT when it is still outstanding.
-    HRESULT callAside(const std::shared_ptr<EchoLinkCall>& call, CallBound::Kind kind);
-    void sendInsideClosing(BSTR text);
+    HRESULT callAside(const std::shared_ptr<EchoLinkCall>& call, EchoLinkWait::Kind kind);
+    void sendInsideClosing(const std::wstring& text);
 
-    CallBound& bound_;
+    EchoLinkWait& wait_;
     HWND notify_;
     UINT closingMessage_;
     EchoLinkThread thread_;

@@ -2,6 +2,7 @@
 
 #include "closing_dispid.h"
 #include "echolink_automation.h"
+#include "failure.h"
 
 using Microsoft::WRL::ComPtr;
 
@@ -33,16 +34,20 @@ HRESULT AttachCall::run(EchoLinkObjects& objects) {
 void AttachCall::listenForClosing(EchoLinkObjects& objects, IDispatch* sinkHere) {
     ComPtr<IConnectionPointContainer> container;
     ComPtr<IConnectionPoint> point;
-    if (FAILED(objects.application.As(&container)) ||
-        FAILED(container->FindConnectionPoint(kEventInterface, &point)))
+    if (FAILED(objects.application.As(&container)) || FAILED(container->FindConnectionPoint(kEventInterface, &point)))
         return;
     sink_->listenFor(closingDispid(objects.application.Get()));
     if (FAILED(point->Advise(sinkHere, &objects.adviseCookie))) return;
     objects.events = point;
 }
 
+ChatLine::ChatLine(const std::wstring& text)
+    : text_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {
+    if (!text_) throw Failure{};
+}
+
 HRESULT SendCall::run(EchoLinkObjects& objects) {
-    return sendChat(objects.application.Get(), text_);
+    return sendChat(objects.application.Get(), line_.get());
 }
 
 HRESULT ReleaseCall::run(EchoLinkObjects& objects) {

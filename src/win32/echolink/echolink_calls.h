@@ -3,6 +3,8 @@
 #include <oaidl.h>
 #include <wrl/client.h>
 
+#include <string>
+
 #include "closing_sink.h"
 #include "echolink_thread.h"
 
@@ -30,15 +32,28 @@ private:
     Microsoft::WRL::ComPtr<IStream> applicationForUiThread_;
 };
 
+// A chat line as EchoLink takes it: a BSTR, which may hold any character.
+// Throws Failure when there is no memory for it.
+class ChatLine {
+public:
+    explicit ChatLine(const std::wstring& text);
+    ~ChatLine() { SysFreeString(text_); }
+    ChatLine(const ChatLine&) = delete;
+    ChatLine& operator=(const ChatLine&) = delete;
+    BSTR get() const { return text_; }
+
+private:
+    BSTR text_;
+};
+
 class SendCall final : public EchoLinkCall {
 public:
-    explicit SendCall(BSTR text) : text_(text) {}
-    ~SendCall() override { SysFreeString(text_); }
+    explicit SendCall(const std::wstring& text) : line_(text) {}
 
 private:
     HRESULT run(EchoLinkObjects& objects) override;
 
-    BSTR text_;
+    ChatLine line_;
 };
 
 // Disconnects the sink and lets go of EchoLink, and of the marshaled object

@@ -37,15 +37,15 @@ std::string readRow(HWND control) {
 }
 
 // The boxes go by the names of their hidden labels, the rest by their captions.
-std::string expectedRow(const Designed& designed, bool muted, const std::wstring& call, const std::wstring& minutes) {
+std::string expectedRow(const ControlLayout& designed, bool muted, const std::wstring& call, const std::wstring& minutes) {
     const long readOnly = muted ? STATE_SYSTEM_READONLY : 0;
     if (designed.id == Control::sInput) return row(L"Chat line", ROLE_SYSTEM_TEXT, 0, L"");
     if (designed.id == Control::sCall) return row(L"Call sign", ROLE_SYSTEM_TEXT, readOnly, call);
     if (designed.id == Control::gMin) return row(L"Minutes", ROLE_SYSTEM_TEXT, readOnly, minutes);
     if (designed.id == Control::Label1)
-        return row(designed.caption, kUnderWine ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_STATICTEXT, 0, L"");
+        return row(designed.text, kUnderWine ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_STATICTEXT, 0, L"");
     const bool hidden = designed.id == (muted ? Control::btnAutoMute : Control::btnMuteOff);
-    return row(designed.caption, kUnderWine ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_PUSHBUTTON,
+    return row(designed.text, kUnderWine ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_PUSHBUTTON,
                hidden ? STATE_SYSTEM_INVISIBLE : 0, L"");
 }
 
@@ -65,10 +65,10 @@ TEST_F(RokanTest, AScreenReaderReadsEveryControlInTabOrderAndHearsTheMuteCountAn
 
     const auto expectRead = [&](bool muted, const std::wstring& call, const std::wstring& minutes) {
         std::string expected, read;
-        for (const Designed& designed : kDesign) expected += expectedRow(designed, muted, call, minutes);
+        for (const ControlLayout& designed : kMainControls) expected += expectedRow(designed, muted, call, minutes);
         waitUntil([&] {
             read.clear();
-            for (const Designed& designed : kDesign) read += readRow(control(designed.id));
+            for (const ControlLayout& designed : kMainControls) read += readRow(control(designed.id));
             return read == expected;
         });
         EXPECT_EQ(read, expected);

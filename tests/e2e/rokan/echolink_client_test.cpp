@@ -17,7 +17,7 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-constexpr CallBounds kShortBounds{500, 10000, 200};
+constexpr WaitBounds kShortBounds{500, 10000, 200};
 constexpr UINT kClosing = WM_APP + 7;
 
 int threadsOfThisProcess() {
@@ -54,7 +54,7 @@ protected:
         RokanTest::TearDown();
     }
     void attach() {
-        link.emplace(bound, window, kClosing);
+        link.emplace(wait, window, kClosing);
         link->attach();
         ASSERT_TRUE(link->attached());
     }
@@ -71,7 +71,7 @@ protected:
     }
 
     Ending ending;
-    CallBound bound{kShortBounds, ending};
+    EchoLinkWait wait{kShortBounds, ending};
     HWND window = nullptr;
     std::optional<ComEchoLink> link;
 };
@@ -126,8 +126,8 @@ TEST_F(EchoLinkClient, AHangOfAnyLengthHoldsOneThread) {
 
 TEST_F(EchoLinkClient, AnEchoLinkThatHangsOnCreationFailsTheAttachWithinItsBound) {
     startStandin(L"/hangcreate");
-    const CallBounds bounds{500, 1000, 200};
-    CallBound attaching{bounds, ending};
+    const WaitBounds bounds{500, 1000, 200};
+    EchoLinkWait attaching{bounds, ending};
     ComEchoLink hung(attaching, window, kClosing);
     const auto started = Clock::now();
     EXPECT_THROW(hung.attach(), Failure);

@@ -20,22 +20,22 @@ TEST_F(MainWindow, ControlsStandAsDesignedTemplatesFillTheLineAndTabWalksThemInO
     makeFull();
     EXPECT_EQ(clientSize(main).cx, pixels(kClientWidth));
 
-    for (const Designed& designed : kDesign) {
-        SCOPED_TRACE(narrow(designed.caption) + " #" + std::to_string(static_cast<int>(designed.id)));
+    for (const ControlLayout& designed : kMainControls) {
+        SCOPED_TRACE(narrow(designed.text) + " #" + std::to_string(static_cast<int>(designed.id)));
         HWND box = control(designed.id);
         const RECT r = rectInParentClient(box, main);
         EXPECT_EQ(r.left, pixels(designed.left));
         EXPECT_EQ(r.top, pixels(designed.top));
         EXPECT_EQ(r.right - r.left, pixels(designed.width));
         EXPECT_EQ(r.bottom - r.top, pixels(designed.height));
-        EXPECT_EQ(text(box), designed.caption);
+        EXPECT_EQ(text(box), designed.text);
         // A line of any length can be typed in the text boxes.
         if (className(box) == L"Edit") {
             EXPECT_GT(SendMessageW(box, EM_GETLIMITTEXT, 0, 0), 0x7FFF0000);
         }
-        if (!designed.prepares) continue;
+        if (!preparedBy(designed.id)) continue;
         // A template replaces the line, caret at its end and focus in it, and sends nothing.
-        const std::wstring prepared = designed.prepares;
+        const std::wstring prepared = preparedBy(designed.id);
         setText(line(), L"abc");
         setFocus(control(Control::B_Send));
         click(box);
@@ -46,10 +46,10 @@ TEST_F(MainWindow, ControlsStandAsDesignedTemplatesFillTheLineAndTabWalksThemInO
     EXPECT_EQ(chatLog(), L"");
 
     // The last template left the focus in the line, where the walk starts.
-    const std::size_t focusable = std::size(kDesign) - 2;
+    const std::size_t focusable = kMainControls.size() - 2;
     for (std::size_t step = 1; step <= focusable; ++step) {
         pressKey(main, VK_TAB);
-        EXPECT_TRUE(waitUntil([&] { return focusedWindow(main) == control(kDesign[step % focusable].id); }));
+        EXPECT_TRUE(waitUntil([&] { return focusedWindow(main) == control(kMainControls[step % focusable].id); }));
     }
 }
 

@@ -5,38 +5,21 @@
 
 #include <fstream>
 
+#include "command_templates.h"
 #include "control_ids.h"
 #include "driver/driver.h"
 #include "standin_commands.h"
 
 namespace rokan::e2e {
 
-// The main window as designed, in twips, in tab order; the last two take no
-// focus. `prepares`: what a template button puts in the chat line.
-struct Designed {
-    Control id;
-    const wchar_t* caption;
-    int left, top, width, height;
-    const wchar_t* prepares = nullptr;
-};
-inline constexpr Designed kDesign[] = {
-    {Control::sInput, L"", 60, 960, 3675, 300},
-    {Control::B_Send, L"Send", 3720, 960, 615, 300},
-    {Control::btnConnect, L".connect", 60, 60, 1395, 255, L".connect "},
-    {Control::btnDisconnect, L".disconnect", 60, 360, 1395, 255, L".disconnect "},
-    {Control::btmMute, L".mute", 1500, 60, 1395, 255, L".mute "},
-    {Control::btnAdmins, L".admins", 60, 660, 1395, 255, L".admins "},
-    {Control::btnUsers, L".users", 2940, 360, 1395, 255, L".users "},
-    {Control::btnStatus, L".stat", 1500, 660, 1395, 255, L".stat"},
-    {Control::btnSysop, L".sysop", 2940, 60, 1395, 255, L".sysop "},
-    {Control::btnUnMute, L".unmute", 1500, 360, 1395, 255, L".unmute "},
-    {Control::btmLurkd, L".lurk disable", 2940, 660, 1395, 255, L".lurk disable"},
-    {Control::sCall, L"", 60, 1320, 1515, 360},
-    {Control::btnAutoMute, L"noise cancel", 2640, 1320, 1695, 375},
-    {Control::gMin, L"10", 1680, 1320, 375, 375},
-    {Control::Label1, L"min", 2160, 1440, 375, 255},
-    {Control::btnMuteOff, L"Mute Off", 2640, 1320, 1695, 375},
-};
+// What a template button puts in the chat line; nothing for the other controls.
+// The controls themselves are checked against the layout table the unit tests
+// pin to the design's numbers.
+inline const wchar_t* preparedBy(Control id) {
+    for (const CommandTemplate& entry : kCommandTemplates)
+        if (entry.button == id) return entry.text;
+    return nullptr;
+}
 // The window's Height as the program sees it is the client area plus 810 twips:
 // 2130 is the compact window (rows 1 to 4), 2560 the full one with the panel.
 inline constexpr int kFrameHeight = 810, kCompactHeight = 2130, kFullHeight = 2560, kClientWidth = 4410;

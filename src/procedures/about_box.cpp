@@ -1,4 +1,4 @@
-#include "frm_about.h"
+#include "about_box.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "etched_line.h"
+#include "separator.h"
 
 #include "twips.h"
 

@@ -7,6 +7,7 @@
 // The About box as designed, in twips.
 namespace rokan {
 
+inline constexpr wchar_t kAboutCreatedCaption[] = L"Version Info.";
 inline constexpr int kAboutClientWidth = 3615;
 inline constexpr int kAboutClientHeight = 2010;
 

@@ -5,7 +5,7 @@
 #include "dialogs.h"
 #include "echolink_port.h"
 #include "main_view.h"
-#include "module1.h"
+#include "settings_file.h"
 #include "mute_record_file.h"
 #include "process.h"
 
@@ -49,6 +49,8 @@ public:
     std::int16_t initialMinutes() const { return initialMinutes_; }
 
 private:
+    // Form_Load's steps; a run-time error in any of them is the failed start.
+    void startUp();
     void ProgEnding();
     void endProgram();
     void unmuteBeforeEnding();

@@ -13,6 +13,8 @@ struct CommandTemplate {
 };
 
 // Commands that take an argument end in a blank, ready for the call sign.
+// Some messages name another command (".unmute" fails with "cmd admin
+// Error"): that is the design's own mapping, kept as users know it.
 inline constexpr std::array<CommandTemplate, 9> kCommandTemplates{{
     {Control::btmMute, L".mute ", kCmdMuteError},
     {Control::btnUnMute, L".unmute ", kCmdAdminError},

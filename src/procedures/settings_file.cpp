@@ -1,4 +1,4 @@
-#include "module1.h"
+#include "settings_file.h"
 
 #include "failure.h"
 #include "guarded.h"
@@ -17,18 +17,18 @@ void Module1::getRokanpath() {
 
 void Module1::iniRead(bool& ok) {
     readerHasRun_ = true;
-    try {
-        getRokanpath();
-        const auto head = files_.readStart(settingsPath(), kMaxSettingsLineBytes + 1);
-        const auto line = head ? firstLineOf(*head) : std::nullopt;
-        if (!line) throw Failure{};
-        placeWindow(*line, ok);
-    } catch (const ProcessEnded&) {
-        throw;
-    } catch (...) {
-        iniDefWrite();
-        ok = false;
-    }
+    runOrElse(
+        [&] {
+            getRokanpath();
+            const auto head = files_.readStart(settingsPath(), kMaxSettingsLineBytes + 1);
+            const auto line = head ? firstLineOf(*head) : std::nullopt;
+            if (!line) throw Failure{};
+            placeWindow(*line, ok);
+        },
+        [&] {
+            iniDefWrite();
+            ok = false;
+        });
 }
 
 // Every value is read and checked before the window moves, so a broken line leaves it where it was.

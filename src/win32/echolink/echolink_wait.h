@@ -8,7 +8,7 @@ namespace rokan {
 // How long the window waits for EchoLink: a call by the operator or a tick,
 // attaching (Windows may have to start EchoLink first), and any call once
 // Rokan is ending.
-struct CallBounds {
+struct WaitBounds {
     DWORD callMs = 20000;
     DWORD attachMs = 60000;
     DWORD endingMs = 2000;
@@ -21,24 +21,24 @@ struct CallBounds {
 // it replayed after the call, such as a second Enter sending the line again.
 // A close of the main window stops the wait at once; a close of any other
 // window of Rokan's closes that window once the call is over.
-class CallBound {
+class EchoLinkWait {
 public:
     enum class Kind { call, attach };
 
-    CallBound(const CallBounds& bounds, Ending& ending) : bounds_(bounds), ending_(ending) {}
+    EchoLinkWait(const WaitBounds& bounds, Ending& ending) : bounds_(bounds), ending_(ending) {}
     void watchForClose(HWND mainWindow) { main_ = mainWindow; }
 
     bool pending() const { return pending_; }
     // Waits until `done` is signalled; false when the bound ran out first,
     // Rokan began to end meanwhile, or another wait is already running.
-    bool wait(HANDLE done, Kind kind);
+    bool forCall(HANDLE done, Kind kind);
 
 private:
     DWORD boundFor(Kind kind) const;
     void takeMessages();
     bool mainWindowCloseRequested() const;
 
-    CallBounds bounds_;
+    WaitBounds bounds_;
     Ending& ending_;
     HWND main_ = nullptr;
     bool pending_ = false;

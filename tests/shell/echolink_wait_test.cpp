@@ -6,7 +6,7 @@
 #include <functional>
 #include <thread>
 
-#include "call_bound.h"
+#include "echolink_wait.h"
 
 namespace rokan {
 namespace {
@@ -50,7 +50,7 @@ bool queued(HWND window, UINT message) {
 
 class Wait : public ::testing::Test {
 protected:
-    Wait() { bound.watchForClose(main.handle); }
+    Wait() { wait.watchForClose(main.handle); }
     ~Wait() override {
         CloseHandle(done);
         MSG left;
@@ -58,9 +58,9 @@ protected:
         }
     }
     // Waits for a call that never answers; how long it took.
-    Clock::duration waitUnanswered(CallBound::Kind kind = CallBound::Kind::call) {
+    Clock::duration waitUnanswered(EchoLinkWait::Kind kind = EchoLinkWait::Kind::call) {
         const auto start = Clock::now();
-        EXPECT_FALSE(bound.wait(done, kind));
+        EXPECT_FALSE(wait.forCall(done, kind));
         return Clock::now() - start;
     }
     // Runs the step inside the wait, as a message another thread sends.
@@ -73,7 +73,7 @@ protected:
     }
 
     Ending ending;
-    CallBound bound{CallBounds{300, 600, 100}, ending};
+    EchoLinkWait wait{WaitBounds{300, 600, 100}, ending};
     TestWindow main, box;
     HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     std::thread helper;
@@ -82,9 +82,9 @@ protected:
 TEST_F(Wait, EachKindOfCallHasItsBoundAndEndingShortensThemAll) {
     EXPECT_GE(waitUnanswered(), 290ms);
     EXPECT_LT(waitUnanswered(), 550ms);
-    EXPECT_GE(waitUnanswered(CallBound::Kind::attach), 590ms);
+    EXPECT_GE(waitUnanswered(EchoLinkWait::Kind::attach), 590ms);
     ending.begin(Ending::Reason::closed, false);
-    EXPECT_LT(waitUnanswered(CallBound::Kind::attach), 250ms);
+    EXPECT_LT(waitUnanswered(EchoLinkWait::Kind::attach), 250ms);
     EXPECT_FALSE(ending.quiet());
 }
 
@@ -94,7 +94,7 @@ TEST_F(Wait, AnAnswerEndsItAtOnce) {
         SetEvent(done);
     });
     const auto start = Clock::now();
-    EXPECT_TRUE(bound.wait(done, CallBound::Kind::call));
+    EXPECT_TRUE(wait.forCall(done, EchoLinkWait::Kind::call));
     EXPECT_LT(Clock::now() - start, 250ms);
     answer.join();
 }
@@ -135,19 +135,19 @@ TEST_F(Wait, ASecondWaitInsideTheFirstFailsAtOnce) {
     duringTheWait([&] {
         const auto start = Clock::now();
         HANDLE never = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        innerAnswered = bound.wait(never, CallBound::Kind::call);
+        innerAnswered = wait.forCall(never, EchoLinkWait::Kind::call);
         inner = Clock::now() - start;
         CloseHandle(never);
         SetEvent(done);
     });
-    EXPECT_TRUE(bound.wait(done, CallBound::Kind::call));
+    EXPECT_TRUE(wait.forCall(done, EchoLinkWait::Kind::call));
     EXPECT_FALSE(innerAnswered);
     EXPECT_LT(inner, 50ms);
 }
 
 // A log-off or EchoLink's Closing, sent while Rokan waits, gives up the call.
 TEST_F(Wait, AnEndBegunInsideTheWaitGivesUpTheCall) {
-    duringTheWait([&] { ending.begin(Ending::Reason::loggingOff, bound.pending()); });
+    duringTheWait([&] { ending.begin(Ending::Reason::loggingOff, wait.pending()); });
     EXPECT_LT(waitUnanswered(), 250ms);
     EXPECT_TRUE(ending.quiet());
 }

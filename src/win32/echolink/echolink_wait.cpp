@@ -1,4 +1,4 @@
-#include "call_bound.h"
+#include "echolink_wait.h"
 
 namespace rokan {
 namespace {
@@ -8,7 +8,7 @@ namespace {
 constexpr DWORD kWakeFor = QS_INPUT | QS_POSTMESSAGE | QS_PAINT | QS_SENDMESSAGE | QS_HOTKEY;
 
 // Touch and pen input, and the clicks and commands a program can post.
-constexpr UINT kTouchFirst = 0x0240;  // WM_TOUCH
+constexpr UINT kTouchFirst = 0x0240;   // WM_TOUCH
 constexpr UINT kPointerLast = 0x024F;  // WM_POINTERHWHEEL
 
 bool takeInput(MSG& message) {
@@ -31,12 +31,12 @@ HWND comWindowOfThisThread() {
 
 }  // namespace
 
-DWORD CallBound::boundFor(Kind kind) const {
+DWORD EchoLinkWait::boundFor(Kind kind) const {
     if (ending_.started()) return bounds_.endingMs;
     return kind == Kind::attach ? bounds_.attachMs : bounds_.callMs;
 }
 
-bool CallBound::wait(HANDLE done, Kind kind) {
+bool EchoLinkWait::forCall(HANDLE done, Kind kind) {
     if (pending_) return false;
     pending_ = true;
     const bool endingBefore = ending_.started();
@@ -56,7 +56,7 @@ bool CallBound::wait(HANDLE done, Kind kind) {
     return answered;
 }
 
-bool CallBound::mainWindowCloseRequested() const {
+bool EchoLinkWait::mainWindowCloseRequested() const {
     MSG message;
     return main_ && (PeekMessageW(&message, main_, WM_CLOSE, WM_CLOSE, PM_NOREMOVE) ||
                      (PeekMessageW(&message, main_, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_NOREMOVE) &&
@@ -66,7 +66,7 @@ bool CallBound::mainWindowCloseRequested() const {
 // Paints, lets sent messages and COM's calls in, drops input, and turns a
 // close box or Alt+F4 into a close of the window it belongs to; the rest
 // waits in the queue for the call to end.
-void CallBound::takeMessages() {
+void EchoLinkWait::takeMessages() {
     MSG message;
     while (takeInput(message)) {
         const bool closeBox = message.message == WM_NCLBUTTONDOWN && message.wParam == HTCLOSE;
