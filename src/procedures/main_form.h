@@ -43,11 +43,6 @@ public:
 
     void mnuAbout_Click();
 
-    const std::wstring& versionTitle() const { return versionTitle_; }
-    bool muted() const { return muted_; }
-    std::int16_t remainingMinutes() const { return remainingMinutes_; }
-    std::int16_t initialMinutes() const { return initialMinutes_; }
-
 private:
     // Form_Load's steps; a run-time error in any of them is the failed start.
     void startUp();

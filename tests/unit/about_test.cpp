@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "about_texts.h"
-#include "fakes.h"
 #include "form_fixture.h"
 #include "about_box.h"
 
@@ -14,11 +13,7 @@ public:
     void setLeft(float twips) override { record(L"left " + decimalText(std::lround(twips))); }
     void setTop(float twips) override { record(L"top " + decimalText(std::lround(twips))); }
     void setCaption(const std::wstring& caption) override { record(L"caption " + caption); }
-    void setText(AboutLabel label, const std::wstring& text) override {
-        static const wchar_t* const names[] = {L"lblTitle", L"lblVersion",    L"lblDescription",
-                                               L"readme",   L"lblDisclaimer", L"copyright"};
-        record(std::wstring(names[static_cast<int>(label)]) + L" " + text);
-    }
+    void setText(AboutLabel label, const std::wstring& text) override { record(nameOf(label) + L" " + text); }
     void close() override { record(L"close"); }
 
     std::set<std::wstring> refused;  // by the first word of the journalled step
@@ -31,16 +26,15 @@ private:
     Journal& journal_;
 };
 
-class AboutBox : public ::testing::Test {
+// The main window is the form test's; the box journals into the same journal.
+class AboutBox : public FormTest {
 protected:
-    Journal journal;
-    Journal mainJournal;
-    FakeView mainWindow{mainJournal};
-    FakeDialogs dialogs{journal};
-    FakeAboutView view{journal};
-    frmAbout about{view, mainWindow, dialogs};
+    FakeAboutView box{journal};
+    frmAbout about{box, view, dialogs};
 };
 
+// Each opening follows the main window wherever it is now, whatever its
+// height; a failed step leaves the later texts as created.
 TEST_F(AboutBox, LoadPlacesItBesideTheMainWindowAndSetsTheTextsInOrder) {
     about.Form_Load();
 
@@ -48,45 +42,28 @@ TEST_F(AboutBox, LoadPlacesItBesideTheMainWindowAndSetsTheTextsInOrder) {
                                 L"lblTitle Rokan", std::wstring(L"lblDescription ") + kDescription,
                                 L"readme HELP File is [ Readme.txt ]", L"lblDisclaimer Message:  Enjoy EchoLink Life!!",
                                 std::wstring(L"copyright ") + kCopyright}));
-}
 
-TEST_F(AboutBox, EachOpeningFollowsTheMainWindowWhereverItIsNow) {
-    mainWindow.leftPx = -40;
-    mainWindow.topPx = 500;
-    mainWindow.clientHeightPx = 10;
-
+    view.leftPx = -40, view.topPx = 500, view.clientHeightPx = 10;
+    box.refused.insert(L"lblDescription");
+    journal.clear();
     about.Form_Load();
 
-    EXPECT_EQ(journal.at(0), L"left -300");
-    EXPECT_EQ(journal.at(1), L"top 7550");
+    EXPECT_EQ(steps(),
+              L"left -300; top 7550; caption Rokan Version Info.; lblVersion Ver. 0.1.1; "
+              L"lblTitle Rokan; message frmAbout.Form_Load Error | Rokan");
 }
 
-TEST_F(AboutBox, AFailedLoadStepLeavesTheLaterTextsAsCreated) {
-    view.refused.insert(L"lblDescription");
-
-    about.Form_Load();
-
-    EXPECT_EQ(journal, (Journal{L"left 465", L"top 95", L"caption Rokan Version Info.", L"lblVersion Ver. 0.1.1",
-                                L"lblTitle Rokan", L"message frmAbout.Form_Load Error | Rokan"}));
-}
-
-TEST_F(AboutBox, OkClosesItAndAFailedCloseKeepsItOpenWithItsMessage) {
-    about.cmdOK_Click();
-    view.refused.insert(L"close");
-    about.cmdOK_Click();
-
-    EXPECT_EQ(journal, (Journal{L"close", L"message frmAbout.cmdOK_Click Error | Rokan"}));
-}
-
-using AboutMenu = FormTest;
-
-TEST_F(AboutMenu, OpensTheBoxAndReportsItsOwnFailure) {
-    start();
+// Each failure shows its own procedure's message; a failed close keeps the box open.
+TEST_F(AboutBox, TheMenuOpensItAndOkClosesIt) {
     form.mnuAbout_Click();
+    about.cmdOK_Click();
     dialogs.aboutFails = true;
+    box.refused.insert(L"close");
     form.mnuAbout_Click();
+    about.cmdOK_Click();
 
-    EXPECT_EQ(journal, (Journal{L"about", L"about", L"message mnuAbout Error | Rokan"}));
+    EXPECT_EQ(steps(),
+              L"about; close; about; message mnuAbout Error | Rokan; message frmAbout.cmdOK_Click Error | Rokan");
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "command_templates.h"
 #include "form_fixture.h"
 
 namespace rokan::test {
@@ -5,63 +6,65 @@ namespace {
 
 using Chat = FormTest;
 
+// The table says what each button writes; here: the focus and caret it
+// leaves, and cmd's message when the line is refused.
 TEST_F(Chat, EachTemplateButtonReplacesTheLineAndPutsTheCaretAtItsEnd) {
-    const std::pair<Control, std::wstring> rows[] = {
-        {Control::btmMute, L".mute "},
-        {Control::btnUnMute, L".unmute "},
-        {Control::btmLurkd, L".lurk disable"},
-        {Control::btnConnect, L".connect "},
-        {Control::btnDisconnect, L".disconnect "},
-        {Control::btnStatus, L".stat"},
-        {Control::btnSysop, L".sysop "},
-        {Control::btnUsers, L".users "},
-        {Control::btnAdmins, L".admins "},
-    };
     start();
-    for (const auto& [button, expected] : rows) {
+    for (const CommandTemplate& entry : kCommandTemplates) {
         textOf(Control::sInput) = L"abc";
-        view.focus = Control::gMin;
+        journal.clear();
+        form.templateButton_Click(entry.button);
+        EXPECT_EQ(steps(), L"focus sInput") << nameOf(entry.button);
+        EXPECT_EQ(textOf(Control::sInput), entry.text) << nameOf(entry.button);
+        EXPECT_EQ(view.controls[Control::sInput].caret, std::wcslen(entry.text)) << nameOf(entry.button);
 
+        view.refused = {L"text sInput"};
+        journal.clear();
+        form.templateButton_Click(entry.button);
+        EXPECT_EQ(steps(), L"focus sInput; message cmd Error | Rokan") << nameOf(entry.button);
+        view.refused.clear();
+    }
+    // The designed texts: a blank after a command that takes a call sign, none after one that takes nothing.
+    for (const auto& [button, designed] :
+         {std::pair{Control::btnUnMute, L".unmute "}, std::pair{Control::btnStatus, L".stat"},
+          std::pair{Control::btmLurkd, L".lurk disable"}}) {
         form.templateButton_Click(button);
-
-        EXPECT_EQ(textOf(Control::sInput), expected) << nameOf(button);
-        EXPECT_EQ(view.controls[Control::sInput].caret, expected.size()) << nameOf(button);
-        EXPECT_EQ(view.focus, Control::sInput) << nameOf(button);
+        EXPECT_EQ(textOf(Control::sInput), designed);
     }
-    // Nothing was sent and nothing complained.
-    for (const auto& entry : journal) EXPECT_EQ(entry, L"focus sInput");
 }
 
-TEST_F(Chat, ARefusedTemplateReportsCmdErrorAndLeavesTheLine) {
+// The line goes exactly as typed, then is cleared. One that fails (EchoLink
+// refusing, or none at all as after "Launch EchoLink Faild!!") stays for
+// another try. Enter is swallowed either way; other keys are left alone.
+TEST_F(Chat, EnterSendsTheLineExactlyAsTypedAndKeepsOneThatFailed) {
     start();
-    textOf(Control::sInput) = L"abc";
-    view.refused.insert(L"text sInput");
-
-    form.templateButton_Click(Control::btnStatus);
-
-    EXPECT_EQ(journal, (Journal{L"focus sInput", L"message cmd Error | Rokan"}));
-    EXPECT_EQ(textOf(Control::sInput), L"abc");
-}
-
-TEST_F(Chat, EnterSendsTheLineExactlyAsTypedThenClearsIt) {
-    start();
-    for (const std::wstring& line :
-         std::vector<std::wstring>{L"  .stat  ", L"", L"こんにちは 𝄞", std::wstring(10000, L'x')}) {
+    // The line, whether there is an EchoLink object and whether it refuses, the steps.
+    const std::tuple<std::wstring, bool, bool, std::wstring> rows[] = {
+        {L"  .stat  ", true, false, L"send   .stat  ; focus sInput"},
+        {L"こんにちは 𝄞", true, false, L"send こんにちは 𝄞; focus sInput"},
+        {L"", true, false, L"send ; focus sInput"},
+        {L"hello", true, true, L"send failed hello; message SendChatMsg Error | Rokan"},
+        {L"hello", false, false, L"send failed hello; message SendChatMsg Error | Rokan"},
+    };
+    for (const auto& [line, hasObject, refusing, expected] : rows) {
+        echo.hasObject = hasObject;
+        echo.failSends = refusing;
         textOf(Control::sInput) = line;
+        journal.clear();
         int key = kEnterKey;
-
         form.sInput_KeyPress(key);
-
         EXPECT_EQ(key, 0);
-        EXPECT_EQ(journal.at(journal.size() - 2), L"send " + line);
-        EXPECT_EQ(journal.back(), L"focus sInput");
-        EXPECT_EQ(textOf(Control::sInput), L"");
+        EXPECT_EQ(steps(), expected) << hasObject;
+        EXPECT_EQ(textOf(Control::sInput), hasObject && !refusing ? L"" : line);
     }
-}
+    echo.hasObject = true;
+    echo.failSends = false;
+    journal.clear();
+    form.B_Send_Click();
+    EXPECT_EQ(steps(), L"send hello; focus sInput");
 
-TEST_F(Chat, OtherKeysAreLeftAlone) {
-    start();
     textOf(Control::sInput) = L"hello";
+    journal.clear();
     for (int key : {9, 10, 27, 65, 0x3042}) {
         int pressed = key;
         form.sInput_KeyPress(pressed);
@@ -69,38 +72,6 @@ TEST_F(Chat, OtherKeysAreLeftAlone) {
     }
     EXPECT_TRUE(journal.empty());
     EXPECT_EQ(textOf(Control::sInput), L"hello");
-}
-
-TEST_F(Chat, AFailedSendKeepsTheLineForAnotherTryAndStillSwallowsEnter) {
-    start();
-    echo.failSends = true;
-    textOf(Control::sInput) = L"hello";
-    int key = kEnterKey;
-
-    form.sInput_KeyPress(key);
-
-    EXPECT_EQ(key, 0);
-    EXPECT_EQ(journal, (Journal{L"send failed hello", L"message SendChatMsg Error | Rokan"}));
-    EXPECT_EQ(textOf(Control::sInput), L"hello");
-
-    echo.failSends = false;
-    form.B_Send_Click();
-    EXPECT_EQ(journal,
-              (Journal{L"send failed hello", L"message SendChatMsg Error | Rokan", L"send hello", L"focus sInput"}));
-    EXPECT_EQ(textOf(Control::sInput), L"");
-}
-
-// After "Launch EchoLink Faild!!" the window stays, and every send fails with its message.
-TEST_F(Chat, WithoutAnEchoLinkObjectEverySendFailsWithItsMessage) {
-    echo.creation = FakeEcho::Creation::noObject;
-    form.Form_Load();
-    journal.clear();
-    textOf(Control::sInput) = L".stat";
-
-    form.B_Send_Click();
-
-    EXPECT_EQ(journal, (Journal{L"send failed .stat", L"message SendChatMsg Error | Rokan"}));
-    EXPECT_EQ(textOf(Control::sInput), L".stat");
 }
 
 }  // namespace

@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "about_view.h"
 #include "clock.h"
 #include "dialogs.h"
 #include "echolink_port.h"
 #include "failure.h"
+#include "file_system.h"
 #include "main_view.h"
 #include "number_text.h"
 #include "process.h"
@@ -23,12 +25,25 @@ namespace rokan::test {
 
 using Journal = std::vector<std::wstring>;
 
+// A journal on one line, "; " between steps, so that a table's row fits on one.
+inline std::wstring joined(const Journal& journal) {
+    std::wstring line;
+    for (const std::wstring& step : journal) line += (line.empty() ? L"" : L"; ") + step;
+    return line;
+}
+
 inline std::wstring nameOf(Control control) {
     static const wchar_t* const names[] = {L"btnConnect", L"btnDisconnect", L"btmMute",     L"btnAdmins",
                                            L"btnUsers",   L"btnStatus",     L"btnSysop",    L"btnUnMute",
                                            L"btmLurkd",   L"sInput",        L"B_Send",      L"sCall",
                                            L"gMin",       L"Label1",        L"btnAutoMute", L"btnMuteOff"};
     return names[static_cast<int>(control)];
+}
+
+inline std::wstring nameOf(AboutLabel label) {
+    static const wchar_t* const names[] = {L"lblTitle", L"lblVersion",    L"lblDescription",
+                                           L"readme",   L"lblDisclaimer", L"copyright"};
+    return names[static_cast<int>(label)];
 }
 
 // Holds each control's state as the window would. Focus, timer and destroy
@@ -48,71 +63,33 @@ public:
         for (const ControlLayout& layout : kMainControls) controls[layout.id].text = layout.text;
     }
 
-    void setCaption(const std::wstring& c) override {
-        check(L"caption");
-        caption = c;
+    void setCaption(const std::wstring& c) override { change(L"caption", caption, c); }
+    std::wstring text(Control c) override { return read(L"read " + nameOf(c), controls[c].text); }
+    void setText(Control c, const std::wstring& t) override {
+        change(L"text " + nameOf(c), controls[c].text, t);
+        controls[c].caret = 0;
     }
-    std::wstring text(Control control) override {
-        check(L"read " + nameOf(control));
-        return controls[control].text;
+    void setCaret(Control c, std::size_t at) override { change(L"caret " + nameOf(c), controls[c].caret, at); }
+    void setFocus(Control c) override { record(L"focus " + nameOf(c)); }
+    void setVisible(Control c, bool v) override {
+        change((v ? L"show " : L"hide ") + nameOf(c), controls[c].visible, v);
     }
-    void setText(Control control, const std::wstring& t) override {
-        check(L"text " + nameOf(control));
-        controls[control].text = t;
-        controls[control].caret = 0;
-    }
-    void setCaret(Control control, std::size_t position) override {
-        check(L"caret " + nameOf(control));
-        controls[control].caret = position;
-    }
-    void setFocus(Control control) override {
-        record(L"focus " + nameOf(control));
-        focus = control;
-    }
-    void setVisible(Control control, bool v) override {
-        check(std::wstring(v ? L"show " : L"hide ") + nameOf(control));
-        controls[control].visible = v;
-    }
-    void setBackColour(Control control, Colour colour) override {
-        check(L"colour " + nameOf(control));
-        controls[control].back = colour;
-    }
-    void setReadOnly(Control control, bool readOnly) override {
-        check(L"read-only " + nameOf(control));
-        controls[control].readOnly = readOnly;
-    }
-    void setTimerEnabled(bool enabled) override {
-        record(enabled ? L"timer on" : L"timer off");
-        timerEnabled = enabled;
-    }
-    void destroy() override {
-        record(L"destroy");
-        destroyed = true;
-    }
+    void setBackColour(Control c, Colour colour) override { change(L"colour " + nameOf(c), controls[c].back, colour); }
+    void setReadOnly(Control c, bool on) override { change(L"read-only " + nameOf(c), controls[c].readOnly, on); }
+    void setTimerEnabled(bool on) override { change(on ? L"timer on" : L"timer off", timerEnabled, on, true); }
+    void destroy() override { record(L"destroy"); }
 
     // Geometry as a pixel-based window system keeps it: a size that rounds to
     // the pixels the window has changes nothing; one that changes it raises
     // `resized` before the setter returns, as Windows does.
-    float left() override { return read(L"left", pixelsToTwips(leftPx, dpi)); }
-    float top() override { return read(L"top", pixelsToTwips(topPx, dpi)); }
-    float width() override { return read(L"width", outerTwipsFor(clientWidthPx, kDesignFrameWidth, dpi)); }
-    float height() override { return read(L"height", outerTwipsFor(clientHeightPx, kDesignFrameHeight, dpi)); }
-    void setLeft(float twips) override {
-        record(L"left " + decimalText(std::lround(twips)));
-        leftPx = twipsToPixels(twips, dpi);
-    }
-    void setTop(float twips) override {
-        record(L"top " + decimalText(std::lround(twips)));
-        topPx = twipsToPixels(twips, dpi);
-    }
-    void setWidth(float twips) override {
-        record(L"width " + decimalText(std::lround(twips)));
-        resize(clientWidthPx, clientPixelsFor(twips, kDesignFrameWidth, dpi));
-    }
-    void setHeight(float twips) override {
-        record(L"height " + decimalText(std::lround(twips)));
-        resize(clientHeightPx, clientPixelsFor(twips, kDesignFrameHeight, dpi));
-    }
+    float left() override { return read(L"read left", pixelsToTwips(leftPx, dpi)); }
+    float top() override { return read(L"read top", pixelsToTwips(topPx, dpi)); }
+    float width() override { return read(L"read width", outerTwipsFor(clientWidthPx, kDesignFrameWidth, dpi)); }
+    float height() override { return read(L"read height", outerTwipsFor(clientHeightPx, kDesignFrameHeight, dpi)); }
+    void setLeft(float twips) override { change(L"left " + twipsText(twips), leftPx, twipsToPixels(twips, dpi), true); }
+    void setTop(float twips) override { change(L"top " + twipsText(twips), topPx, twipsToPixels(twips, dpi), true); }
+    void setWidth(float twips) override { resize(L"width ", twips, clientWidthPx, kDesignFrameWidth); }
+    void setHeight(float twips) override { resize(L"height ", twips, clientHeightPx, kDesignFrameHeight); }
     bool minimized() override { return isMinimized; }
     // One 1024 x 768 monitor.
     bool onAnyMonitor() override {
@@ -128,9 +105,7 @@ public:
 
     std::wstring caption = L"Rokan";
     std::map<Control, ControlState> controls;
-    std::optional<Control> focus;
     bool timerEnabled = false;
-    bool destroyed = false;
     std::set<std::wstring> refused;
 
 private:
@@ -141,12 +116,20 @@ private:
         check(operation);
         journal_.push_back(operation);
     }
-    float read(const wchar_t* name, double twips) {
-        check(std::wstring(L"read ") + name);
-        return static_cast<float>(twips);
+    template <class T>
+    T read(const std::wstring& operation, T value) {
+        check(operation);
+        return value;
     }
-    void resize(int& pixels, int wanted) {
-        wanted = std::max(0, wanted);
+    template <class Field, class Value>
+    void change(const std::wstring& operation, Field& field, const Value& value, bool journalled = false) {
+        journalled ? record(operation) : check(operation);
+        field = value;
+    }
+    static std::wstring twipsText(float twips) { return decimalText(std::lround(twips)); }
+    void resize(const wchar_t* name, float twips, int& pixels, int designFrame) {
+        record(name + twipsText(twips));
+        const int wanted = std::max(0, clientPixelsFor(twips, designFrame, dpi));
         if (wanted == pixels) return;
         pixels = wanted;
         if (!resized) return;
@@ -170,24 +153,21 @@ public:
     }
     bool attached() const override { return hasObject; }
     void sendChat(const std::wstring& text) override {
-        if (unanswered) {
-            journal_.push_back(L"send unanswered " + text);
-            throw Unanswered{};
-        }
-        if (!hasObject || failSends) {
-            journal_.push_back(L"send failed " + text);
-            throw Failure{};
-        }
-        journal_.push_back(L"send " + text);
+        const bool fails = unanswered || !hasObject || failSends;
+        journal_.push_back((unanswered ? L"send unanswered " : fails ? L"send failed " : L"send ") + text);
+        if (unanswered) throw Unanswered{};
+        if (fails) throw Failure{};
     }
     void release() override {
         journal_.push_back(hasObject ? L"release" : L"release (empty)");
+        if (releaseFails) throw Failure{};
         hasObject = false;
     }
 
     Creation creation = Creation::object;
     bool hasObject = false;
     bool failSends = false;
+    bool releaseFails = false;
     bool unanswered = false;  // as EchoLink that lets the call run out, and may carry it out later
 
 private:
@@ -225,14 +205,37 @@ public:
     std::wstring executableFolder() override { return folder; }
     [[noreturn]] void end() override {
         journal_.push_back(L"end");
+        if (refusesToEnd) throw Failure{};
         throw ProcessEnded{};
     }
 
     bool anotherCopyRunning = false;
+    bool refusesToEnd = false;  // as a process that cannot end at once
     std::wstring folder = L"C:\\Tools";
 
 private:
     Journal& journal_;
+};
+
+// The machine's files, each operation that can fail made to fail at will.
+class MachineFiles : public FileSystem {
+public:
+    std::optional<std::string> readStart(const std::wstring& path, std::size_t maxBytes) override {
+        return machineFileSystem().readStart(path, maxBytes);
+    }
+    void writeFile(const std::wstring& path, const std::string& bytes) override {
+        if (writeFails) throw Failure{};
+        machineFileSystem().writeFile(path, bytes);
+    }
+    void replaceFile(const std::wstring& from, const std::wstring& to) override {
+        if (replaceFails) throw Failure{};
+        machineFileSystem().replaceFile(from, to);
+    }
+    bool removeFile(const std::wstring& path) noexcept override {
+        return !removeFails && machineFileSystem().removeFile(path);
+    }
+
+    bool writeFails = false, replaceFails = false, removeFails = false;
 };
 
 }  // namespace rokan::test

@@ -16,9 +16,10 @@ protected:
     FakeDialogs dialogs{journal};
     FakeProcess process{journal};
     TempFolder folder;
-    Module1 settings{view, dialogs, process, machineFileSystem()};
+    MachineFiles files;
+    Module1 settings{view, dialogs, process, files};
     FakeClock clock;
-    MuteRecordFile muteRecord{machineFileSystem(), clock, settings};
+    MuteRecordFile muteRecord{files, clock, settings};
     frmMain form{view, echo, dialogs, process, settings, muteRecord};
 
     FormTest() {
@@ -34,16 +35,15 @@ protected:
 
     // Runs an event procedure that may end the process; tells whether it did.
     template <class Event>
-    bool endsProcess(Event event) {
-        try {
-            event();
-        } catch (const ProcessEnded&) {
-            return true;
-        }
+    bool endsProcess(Event event) try {
+        event();
         return false;
+    } catch (const ProcessEnded&) {
+        return true;
     }
 
     std::wstring& textOf(Control control) { return view.controls[control].text; }
+    std::wstring steps() const { return joined(journal); }
 
     // The operator's timed-mute actions; each tick is a minute of the clock.
     void noiseCancel(const std::wstring& call, const std::wstring& minutes) {

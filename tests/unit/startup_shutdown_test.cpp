@@ -4,95 +4,61 @@ namespace rokan::test {
 namespace {
 
 using StartupShutdown = FormTest;
+using C = FakeEcho::Creation;
 
-TEST_F(StartupShutdown, NormalStartAttachesAndSetsTheVersionTitle) {
-    EXPECT_FALSE(endsProcess([&] { form.Form_Load(); }));
+// A failing release is reported by ProgEnding, and ending goes on. A process
+// that cannot end at once is ended by the window system's unload, which
+// destroys the window.
+TEST_F(StartupShutdown, FailuresWhileEndingAreReportedAndEndingGoesOn) {
+    const std::tuple<bool, bool, std::wstring_view> rows[] = {
+        {true, false, L"release; message ProgEnding Error | Rokan; end"},
+        {false, true, L"release; end; message Form_Unload Error | Rokan; destroy"},
+    };
+    for (const auto& [releaseFails, refusesToEnd, expected] : rows) {
+        frmMain run{view, echo, dialogs, process, settings, muteRecord};
+        echo.hasObject = true;
+        echo.releaseFails = releaseFails;
+        process.refusesToEnd = refusesToEnd;
+        journal.clear();
 
-    EXPECT_EQ(journal, (Journal{L"attach"}));
-    EXPECT_EQ(view.caption, L"Rokan Ver.0.1.1 ");
-    EXPECT_EQ(form.versionTitle(), L"Rokan Ver.0.1.1 ");
-    EXPECT_FALSE(view.controls[Control::btnMuteOff].visible);
-    EXPECT_FALSE(form.muted());
-    EXPECT_TRUE(echo.attached());
+        endsProcess([&] { run.unload(); });
+
+        EXPECT_EQ(steps(), expected);
+    }
 }
 
-TEST_F(StartupShutdown, SecondCopyWarnsReleasesUnloadsAndEnds) {
-    process.anotherCopyRunning = true;
+// A second copy, EchoLink not installed, or no EchoLink object: Rokan says
+// so and, but for the last, ends through the unload, whose ProgEnding
+// releases again and finds nothing. The rectangle stored is the user's to
+// keep, and a countdown left behind waits for a run that attaches.
+TEST_F(StartupShutdown, ARunThatNeverAttachedSaysWhyAndLeavesBothFilesAlone) {
+    const std::string rectangle = "position= 1230, 780, 4530, 2430\r\n",
+                      countdown = "2026-12-07T00:07:30Z 10 JA1ABC\r\n";
+    folder.write("rokan.ini", rectangle);
+    folder.write("rokan.mute", countdown);
+    const std::tuple<bool, C, std::wstring_view> rows[] = {
+        {true, C::object, L"message already Running EchoLink Program | Rokan; release (empty); release (empty); end"},
+        {false, C::error, L"attach; message EchoLink not Installed! | Rokan; release (empty); release (empty); end"},
+        {false, C::noObject, L"attach; message Launch EchoLink Faild!! | missing!!"},
+    };
+    for (const auto& [anotherCopy, creation, expected] : rows) {
+        process.anotherCopyRunning = anotherCopy;
+        echo.creation = creation;
+        view.controls[Control::btnMuteOff].visible = true;
+        Module1 settingsOfThisRun{view, dialogs, process, files};
+        MuteRecordFile recordOfThisRun{files, clock, settingsOfThisRun};
+        frmMain run{view, echo, dialogs, process, settingsOfThisRun, recordOfThisRun};
+        journal.clear();
 
-    EXPECT_TRUE(endsProcess([&] { form.Form_Load(); }));
+        EXPECT_EQ(endsProcess([&] { run.Form_Load(); }), expected.ends_with(L"end"));
+        EXPECT_EQ(steps(), expected);
+        EXPECT_EQ(view.caption, L"Rokan");
+        EXPECT_FALSE(view.controls[Control::btnMuteOff].visible);
 
-    // The unload runs Form_Unload, whose ProgEnding releases again and finds nothing.
-    EXPECT_EQ(journal, (Journal{L"message already Running EchoLink Program | Rokan", L"release (empty)",
-                                L"release (empty)", L"end"}));
-    EXPECT_EQ(view.caption, L"Rokan");
-    EXPECT_FALSE(view.controls[Control::btnMuteOff].visible);
-}
-
-TEST_F(StartupShutdown, CreationErrorSaysNotInstalledAndEndsThroughClosing) {
-    echo.creation = FakeEcho::Creation::error;
-
-    EXPECT_TRUE(endsProcess([&] { form.Form_Load(); }));
-
-    EXPECT_EQ(journal, (Journal{L"attach", L"message EchoLink not Installed! | Rokan", L"release (empty)",
-                                L"release (empty)", L"end"}));
-    EXPECT_EQ(view.caption, L"Rokan");
-}
-
-TEST_F(StartupShutdown, CreationWithoutObjectKeepsTheWindowOpenWithItsFirstCaption) {
-    echo.creation = FakeEcho::Creation::noObject;
-
-    EXPECT_FALSE(endsProcess([&] { form.Form_Load(); }));
-
-    EXPECT_EQ(journal, (Journal{L"attach", L"message Launch EchoLink Faild!! | missing!!"}));
-    EXPECT_EQ(view.caption, L"Rokan");
-    EXPECT_TRUE(form.versionTitle().empty());
-}
-
-TEST_F(StartupShutdown, ClosingTheWindowReleasesOnceAndEnds) {
-    start();
-
-    EXPECT_TRUE(endsProcess([&] { form.unload(); }));
-
-    EXPECT_EQ(journal, (Journal{L"release", L"end"}));
-    EXPECT_FALSE(view.destroyed);
-}
-
-TEST_F(StartupShutdown, EchoLinkClosingRunsProgEndingTwiceAndEndsInsideTheUnload) {
-    start();
-
-    EXPECT_TRUE(endsProcess([&] { form.Echo_Closing(); }));
-
-    EXPECT_EQ(journal, (Journal{L"release", L"release (empty)", L"end"}));
-}
-
-TEST_F(StartupShutdown, AFailingReleaseIsReportedByProgEndingAndEndingGoesOn) {
-    start();
-    struct ThrowingEcho : FakeEcho {
-        using FakeEcho::FakeEcho;
-        void release() override { throw Failure{}; }
-    } throwingEcho{journal};
-    throwingEcho.hasObject = true;
-    frmMain failing{view, throwingEcho, dialogs, process, settings, muteRecord};
-
-    EXPECT_TRUE(endsProcess([&] { failing.unload(); }));
-
-    EXPECT_EQ(journal, (Journal{L"message ProgEnding Error | Rokan", L"end"}));
-}
-
-TEST_F(StartupShutdown, WhenEndingFailsTheWindowIsStillDestroyed) {
-    // A process that refuses to end at once: the window system's unload then
-    // destroys the window, and that ends the program.
-    struct StubbornProcess : FakeProcess {
-        using FakeProcess::FakeProcess;
-        [[noreturn]] void end() override { throw Failure{}; }
-    } stubborn{journal};
-    frmMain form2{view, echo, dialogs, stubborn, settings, muteRecord};
-    form2.Form_Load();
-    journal.clear();
-
-    form2.unload();
-
-    EXPECT_EQ(journal, (Journal{L"release", L"message Form_Unload Error | Rokan", L"destroy"}));
+        endsProcess([&] { run.unload(); });
+        EXPECT_EQ(folder.read("rokan.ini"), rectangle);
+        EXPECT_EQ(folder.read("rokan.mute"), countdown);
+    }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -17,28 +18,23 @@ public:
     }
     ~TempFolder() {
         std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
         std::filesystem::remove_all(path_, ignored);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::filesystem::path& path() const { return path_; }
     // The folder as Windows names it, which is how the program sees it.
     std::wstring windowsPath() const {
         std::wstring text = path_.wstring();
-        for (wchar_t& c : text)
-            if (c == L'/') c = L'\\';
+        std::replace(text.begin(), text.end(), L'/', L'\\');
         return text;
     }
-    std::filesystem::path file(const std::string& name) const { return path_ / name; }
-
     void write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(file(name), std::ios::binary) << bytes;
+        std::ofstream(path_ / name, std::ios::binary) << bytes;
     }
     // The file's bytes, or "<missing>".
     std::string read(const std::string& name) const {
-        std::ifstream in(file(name), std::ios::binary);
+        std::ifstream in(path_ / name, std::ios::binary);
         if (!in) return "<missing>";
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
