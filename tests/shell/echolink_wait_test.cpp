@@ -88,17 +88,6 @@ TEST_F(Wait, EachKindOfCallHasItsBoundAndEndingShortensThemAll) {
     EXPECT_FALSE(ending.quiet());
 }
 
-TEST_F(Wait, AnAnswerEndsItAtOnce) {
-    std::thread answer([this] {
-        std::this_thread::sleep_for(50ms);
-        SetEvent(done);
-    });
-    const auto start = Clock::now();
-    EXPECT_TRUE(wait.forCall(done, EchoLinkWait::Kind::call));
-    EXPECT_LT(Clock::now() - start, 250ms);
-    answer.join();
-}
-
 // The close box or Alt+F4 of another of Rokan's windows closes that window
 // after the call; the main window's give up the call, and Rokan ends quietly.
 TEST_F(Wait, OnlyAClosedMainWindowGivesUpTheCall) {

@@ -183,13 +183,5 @@ TEST_F(Dependability, ATimedMuteOutlivesRokan) {
     EXPECT_TRUE(waitUntil([&] { return !std::filesystem::exists(record()); }));
 }
 
-TEST_F(Dependability, ABrokenRecordIsRemovedAndNothingSent) {
-    std::ofstream(record(), std::ios::binary) << "2026-13-01T00:00:00Z 10 N0CALL\r\n";
-    startRokan();
-    EXPECT_TRUE(waitUntil([&] { return !std::filesystem::exists(record()); }));
-    EXPECT_EQ(text(main), kVersionCaption);
-    EXPECT_EQ(chatLog(), L"");
-}
-
 }  // namespace
 }  // namespace rokan::e2e

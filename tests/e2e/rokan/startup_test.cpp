@@ -32,12 +32,6 @@ void messageBoxOpen(RokanTest& t) {
     t.standinCommand(STANDIN_CMD_FAIL_ON);
     EXPECT_NE(t.sendAndWaitBox(L".stat"), nullptr);
 }
-void standinKilled(RokanTest& t) {
-    EXPECT_TRUE(endWindowOwners(STANDIN_WINDOW_TITLE));
-    t.sendAndWaitBox(L"hello");
-    EXPECT_EQ(t.answerMessageBox().text, L"SendChatMsg Error");
-    EXPECT_EQ(text(t.control(Control::sInput)), L"hello");
-}
 
 void nothing(RokanTest&) {}
 
@@ -55,8 +49,6 @@ const Life kLives[] = {
      nullptr, kSavedDefault},
     {"EchoLinkClosingOverTheAboutBox", nothing, nullptr, nullptr, nullptr, kVersionCaption,
      [](RokanTest& t) { EXPECT_NE(t.openAbout(), nullptr); }, true, nullptr, kSavedDefault},
-    {"EchoLinkKilledThenASend", nothing, nullptr, nullptr, nullptr, kVersionCaption, standinKilled, false, nullptr,
-     kSavedDefault},
 };
 
 class Lives : public RokanTest, public ::testing::WithParamInterface<Life> {};
