@@ -41,8 +41,7 @@ void AttachCall::listenForClosing(EchoLinkObjects& objects, IDispatch* sinkHere)
     objects.events = point;
 }
 
-ChatLine::ChatLine(const std::wstring& text)
-    : text_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {
+ChatLine::ChatLine(const std::wstring& text) : text_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {
     if (!text_) throw Failure{};
 }
 

@@ -37,7 +37,8 @@ std::string readRow(HWND control) {
 }
 
 // The boxes go by the names of their hidden labels, the rest by their captions.
-std::string expectedRow(const ControlLayout& designed, bool muted, const std::wstring& call, const std::wstring& minutes) {
+std::string expectedRow(const ControlLayout& designed, bool muted, const std::wstring& call,
+                        const std::wstring& minutes) {
     const long readOnly = muted ? STATE_SYSTEM_READONLY : 0;
     if (designed.id == Control::sInput) return row(L"Chat line", ROLE_SYSTEM_TEXT, 0, L"");
     if (designed.id == Control::sCall) return row(L"Call sign", ROLE_SYSTEM_TEXT, readOnly, call);
