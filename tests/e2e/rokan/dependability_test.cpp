@@ -42,36 +42,16 @@ TEST_F(Dependability, ABusyEchoLinkIsWaitedForAndTheLineArrivesOnce) {
     EXPECT_EQ(findDialog(rokan->pid()), nullptr);
 }
 
-TEST_F(Dependability, AHungEchoLinkFailsWithinTheBoundAndClosingStillEndsRokan) {
-    startStandin(L"/hang");
-    startRokan();
-    const auto sent = Clock::now();
-    setText(control(Control::sInput), L"hello");
-    click(control(Control::B_Send));
-    ASSERT_NE(waitTopLevel(rokan->pid(), {kDialogClass, std::nullopt}, 30s), nullptr);
-    const auto waited = Clock::now() - sent;
-    EXPECT_GT(waited, 19s);
-    EXPECT_LT(waited, 25s);  // the bound, and a loaded machine's slack
-    EXPECT_EQ(answerMessageBox().text, L"SendChatMsg Error");
-    EXPECT_EQ(text(control(Control::sInput)), L"hello");
-
-    click(control(Control::B_Send));
-    std::this_thread::sleep_for(1s);
-    const auto closed = Clock::now();
-    postClose(main);
-    EXPECT_EQ(rokan->waitExit(5s), std::optional<DWORD>(0));
-    EXPECT_LT(Clock::now() - closed, 5s);
-    EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2550\r\n");
-}
-
-// EchoLink may carry out a mute it did not answer in time: Rokan, closed
-// meanwhile, keeps the unmute due, and the next start sends it. Nothing else
-// goes to EchoLink until it answers.
+// EchoLink may carry out a mute it did not answer within the bound: Rokan,
+// closed meanwhile, keeps the unmute due, and the next start sends it.
+// Nothing else goes to EchoLink until it answers, and closing does not wait.
 TEST_F(Dependability, AMuteEchoLinkAnswersAfterRokanHasGoneIsStillUnmuted) {
     startStandin(L"/busy:24000");
     startRokan();
+    const auto sent = Clock::now();
     noiseCancel(L"1");
     ASSERT_NE(waitTopLevel(rokan->pid(), {kDialogClass, std::nullopt}, 30s), nullptr);
+    EXPECT_GT(Clock::now() - sent, 19s);
     EXPECT_EQ(answerMessageBox().text, L"SendMute Error");
     const auto again = Clock::now();
     click(control(Control::btnAutoMute));
@@ -79,6 +59,7 @@ TEST_F(Dependability, AMuteEchoLinkAnswersAfterRokanHasGoneIsStillUnmuted) {
     EXPECT_LT(Clock::now() - again, 3s);
     postClose(main);
     EXPECT_EQ(rokan->waitExit(5s), std::optional<DWORD>(0));
+    EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2565\r\n");
 
     EXPECT_TRUE(waitUntil([&] { return chatLog() == L".mute N0CALL\n"; }, 30s));
     std::ifstream kept(record());
