@@ -8,27 +8,6 @@ namespace {
 std::wstring standinExe() {
     return quoteArg((exeDir() / "echolink_standin.exe").wstring());
 }
-
-bool canCreateFiles(const std::filesystem::path& folder) {
-    const bool created = static_cast<bool>(std::ofstream(folder / "probe"));
-    std::error_code ignored;
-    std::filesystem::remove(folder / "probe", ignored);
-    return created;
-}
-
-// Under Wine, root writes anywhere, but not into an immutable folder. Wine
-// starts Linux programs such as chattr like Windows ones, without waiting for
-// them: wait for the effect.
-bool setImmutable(const std::filesystem::path& folder, bool immutable) {
-    using UnixNameFn = char*(CDECL*)(const wchar_t*);
-    const auto unixName = reinterpret_cast<UnixNameFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    char* name = unixName && std::filesystem::exists("Z:\\usr\\bin\\chattr") ? unixName(folder.c_str()) : nullptr;
-    if (!name) return false;
-    Process::start(std::wstring(L"/usr/bin/chattr ") + (immutable ? L"+i " : L"-i ") + widen(name));
-    HeapFree(GetProcessHeap(), 0, name);
-    return waitUntil([&] { return canCreateFiles(folder) != immutable; });
-}
 }  // namespace
 
 int pixels(int twips) {
@@ -57,7 +36,6 @@ void RokanTest::SetUp() {
 }
 
 void RokanTest::TearDown() {
-    if (folderLocked) setImmutable(folder, false);
     rokan.reset();
     endStandins();
     standin.reset();
@@ -126,11 +104,6 @@ MessageBoxContent RokanTest::answerMessageBox() {
     click(GetDlgItem(box, IDOK));
     waitGone(box);
     return content;
-}
-
-void RokanTest::lockFolder() {
-    folderLocked = true;
-    if (!setImmutable(folder, true)) GTEST_SKIP() << "no way to make a folder unwritable here";
 }
 
 std::string RokanTest::iniFile() const {

@@ -69,14 +69,10 @@ public:
     MessageBoxContent answerMessageBox();
     int boxesOpen() const;  // Rokan's message boxes on screen
 
-    // Makes the test's folder refuse new files, as a folder the user may not
-    // write, until the test ends; skips the test where that cannot be done.
-    void lockFolder();
     std::string iniFile() const;  // its bytes, or "<missing>"
     void writeIni(const std::string& line) const { std::ofstream(folder / "rokan.ini", std::ios::binary) << line; }
 
     std::filesystem::path folder;
-    bool folderLocked = false;
     std::optional<Process> rokan, standin;
     HWND main = nullptr;
 };
