@@ -16,31 +16,25 @@ using Clock = std::chrono::steady_clock;
 
 constexpr UINT kDuringWait = WM_APP + 3;
 
-// A top-level window whose kDuringWait runs a test's step inside the wait.
-class TestWindow {
-public:
+// What a test runs inside the wait: kDuringWait, sent from another thread.
+std::function<void()> duringWait;
+
+LRESULT CALLBACK testWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kDuringWait) duringWait();
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+struct TestWindow {
     TestWindow() {
         WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = proc;
-        windowClass.lpszClassName = L"RokanCallBoundTest";
+        windowClass.lpfnWndProc = testWindowProc;
+        windowClass.lpszClassName = L"RokanWaitTest";
         RegisterClassW(&windowClass);
-        handle = CreateWindowExW(0, L"RokanCallBoundTest", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                                 nullptr, this);
+        handle = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                                 nullptr, nullptr, nullptr);
     }
     ~TestWindow() { DestroyWindow(handle); }
-
-    HWND handle = nullptr;
-    std::function<void()> duringWait;
-
-private:
-    static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_NCCREATE)
-            SetWindowLongPtrW(window, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-        auto* self = reinterpret_cast<TestWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (message == kDuringWait && self && self->duringWait) self->duringWait();
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
+    HWND handle;
 };
 
 bool queued(HWND window, UINT message) {
@@ -65,18 +59,15 @@ protected:
     }
     // Runs the step inside the wait, as a message another thread sends.
     void duringTheWait(std::function<void()> step) {
-        main.duringWait = std::move(step);
-        helper = std::thread([this] { SendMessageW(main.handle, kDuringWait, 0, 0); });
-    }
-    void TearDown() override {
-        if (helper.joinable()) helper.join();
+        duringWait = std::move(step);
+        helper = std::jthread([this] { SendMessageW(main.handle, kDuringWait, 0, 0); });
     }
 
     Ending ending;
     EchoLinkWait wait{WaitBounds{300, 600, 100}, ending};
     TestWindow main, box;
     HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::thread helper;
+    std::jthread helper;  // joined before the windows go
 };
 
 TEST_F(Wait, EachKindOfCallHasItsBoundAndEndingShortensThemAll) {
