@@ -19,13 +19,11 @@ using namespace rokan;
 constexpr std::size_t kLineLimit = 4096;
 constexpr long long kMinimums[4] = {165, 45, 4500, 2115};
 
-#define EXPECT_OR_ABORT(condition)                                                                 \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "reader invariant broken: %s (line %d)\n", #condition, __LINE__); \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (0)
+void require(bool holds, const char* what) {
+    if (holds) return;
+    std::fprintf(stderr, "reader invariant broken: %s\n", what);
+    std::abort();
+}
 
 // Deliberately another way of reading a number than the program's: saturating
 // accumulation, and the fraction compared as text against "5".
@@ -97,13 +95,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto line = firstLineOf(file.substr(0, kMaxSettingsLineBytes + 1));
     const auto stored = line ? readSettingsLine(*line) : std::nullopt;
 
-    EXPECT_OR_ABORT(stored.has_value() == values.has_value());
+    require(stored.has_value() == values.has_value(), "falls back exactly when the reference does");
     if (!stored) return 0;
     bool raised = false;
     for (int i = 0; i < 4; ++i) {
         raised = raised || (*values)[i] < kMinimums[i];
-        EXPECT_OR_ABORT(stored->values[i] == std::max((*values)[i], kMinimums[i]));
+        require(stored->values[i] == std::max((*values)[i], kMinimums[i]), "each value, raised to its minimum");
     }
-    EXPECT_OR_ABORT(stored->raised == raised);
+    require(stored->raised == raised, "raised exactly when a value was below its minimum");
     return 0;
 }
