@@ -53,18 +53,5 @@ TEST_F(AboutBox, LoadPlacesItBesideTheMainWindowAndSetsTheTextsInOrder) {
               L"lblTitle Rokan; message frmAbout.Form_Load Error | Rokan");
 }
 
-// Each failure shows its own procedure's message; a failed close keeps the box open.
-TEST_F(AboutBox, TheMenuOpensItAndOkClosesIt) {
-    form.mnuAbout_Click();
-    about.cmdOK_Click();
-    dialogs.aboutFails = true;
-    box.refused.insert(L"close");
-    form.mnuAbout_Click();
-    about.cmdOK_Click();
-
-    EXPECT_EQ(steps(),
-              L"about; close; about; message mnuAbout Error | Rokan; message frmAbout.cmdOK_Click Error | Rokan");
-}
-
 }  // namespace
 }  // namespace rokan::test

@@ -33,7 +33,6 @@ TEST(MuteRecordLine, ReadsBackWhatItWritesAndNothingElse) {
                                     "2026-12-07 09:30:00 10 N0CALL",
                                     "2026-12-07T09:30:00Z ten N0CALL",
                                     "2026-12-07T09:30:00Z 40000 N0CALL",
-                                    "2026-12-07T09:30:00Z 10 ",
                                     "2026-12-07T09:30:00Z 10",
                                     "2026-12-07T09:30:00Z 10 N0CALL\xc3\x98",
                                     "2026-12-07T09:30:00Z 10 N0CALL\r\n\r\n"};

@@ -66,21 +66,6 @@ TEST_F(SizePolicy, PixelRoundingAtCommonDpisKeepsBothWindows) {
     }
 }
 
-TEST_F(SizePolicy, ACountdownGoesOnWhileThePanelIsHiddenAndComesBackMuted) {
-    drag(4530, 2560);
-    noiseCancel(L"N0CALL", L"2");
-
-    drag(4530, 2130);
-    EXPECT_TRUE(panelHidden());
-    form.Timer1_Timer();
-    EXPECT_EQ(textOf(Control::gMin), L"1");
-
-    drag(4530, 2560);
-    EXPECT_TRUE(view.controls[Control::btnMuteOff].visible);
-    EXPECT_EQ(view.controls[Control::sCall].back, kMutedColour);
-    EXPECT_TRUE(view.controls[Control::gMin].readOnly);
-}
-
 // Minimized, it changes nothing; a refused size is reported and the rest skipped.
 TEST_F(SizePolicy, MinimizedOrRefusedItChangesNothing) {
     drag(4530, 2560);
