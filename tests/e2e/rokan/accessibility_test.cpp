@@ -53,16 +53,7 @@ std::string expectedRow(const ControlLayout& designed, bool muted, const std::ws
 TEST_F(RokanTest, AScreenReaderReadsEveryControlInTabOrderAndHearsTheMuteCountAndEnd) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     ASSERT_NE(startRokan(), nullptr);
-    // Full height the keyboard's way: the system menu's Size, the bottom edge, down until it stops, Enter.
-    pressAlt(main, L' ');
-    const HWND menu = waitTopLevel(rokan->pid(), {L"#32768", std::nullopt});
-    pressKey(main, 'S');
-    ASSERT_TRUE(menu && waitGone(menu));
-    // The first arrow picks the bottom edge; one at a time, each steps from where the last left the pointer.
-    EXPECT_TRUE(waitUntil(
-        [&] { return clientSize(main).cy == pixels(kFullHeight - kFrameHeight) || (pressKey(main, VK_DOWN), false); },
-        kTimeout, milliseconds(200)));
-    pressEnter(main);
+    makeFull();
 
     const auto expectRead = [&](bool muted, const std::wstring& call, const std::wstring& minutes) {
         std::string expected, read;

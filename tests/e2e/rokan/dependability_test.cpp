@@ -72,26 +72,6 @@ TEST_F(Dependability, AMuteEchoLinkAnswersAfterRokanHasGoneIsStillUnmuted) {
     expectChatLog(L".mute N0CALL\n.unmute N0CALL\n");
 }
 
-// Only the main window's close ends Rokan: the About box closed by its close
-// box while EchoLink takes its time closes the box, and messages still show.
-TEST_F(Dependability, ABoxClosedDuringACallClosesOnlyThatBox) {
-    startStandin(L"/busy:3000");
-    startRokan();
-    noiseCancel(L"1");
-    EXPECT_TRUE(waitUntil([&] { return visible(control(Control::btnMuteOff)); }));  // the mute's call is over
-    HWND about = openAbout();
-    ASSERT_NE(about, nullptr);
-    postTimer(main, kTimer1Id);  // the unmute, 3 s in EchoLink
-    std::this_thread::sleep_for(1s);
-    PostMessageW(about, WM_NCLBUTTONDOWN, HTCLOSE, 0);
-    EXPECT_TRUE(waitGone(about));
-    expectChatLog(L".mute N0CALL\n.unmute N0CALL\n");
-
-    standinCommand(STANDIN_CMD_FAIL_ON);
-    sendAndWaitBox(L"hello");
-    EXPECT_EQ(answerMessageBox().text, L"SendChatMsg Error");
-}
-
 // Windows waits for no box while it logs the user off: the unmute it could
 // not send stays due, and the window's place is written.
 TEST_F(Dependability, ALogOffMidCountdownWithEchoLinkGoneEndsWithoutABox) {
