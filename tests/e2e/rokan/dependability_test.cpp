@@ -1,4 +1,4 @@
-// EchoLink busy, hung or gone, and Rokan itself killed mid-countdown.
+// EchoLink busy, late, closing or gone, a log-off, and Rokan itself killed mid-countdown.
 #include <chrono>
 
 #include "rokan_fixture.h"
