@@ -3,27 +3,16 @@
 #include "link_object.h"
 #include "main_window.h"
 #include "server_state.h"
+#include "static_unknown.h"
 
 namespace standin {
 
 namespace {
 
-// Static: COM's references to the class object do not keep the server alive;
-// only objects and LockServer do.
-class ClassFactory final : public IClassFactory {
+// A static (see StaticUnknown): only objects and LockServer keep the server
+// alive.
+class ClassFactory final : public StaticUnknown<IClassFactory> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-        if (!out) return E_POINTER;
-        if (riid == IID_IUnknown || riid == IID_IClassFactory) {
-            *out = static_cast<IClassFactory*>(this);
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** out) override {
         if (!out) return E_POINTER;
         *out = nullptr;
