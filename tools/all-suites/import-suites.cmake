@@ -1,9 +1,9 @@
 # Runs inside ctest (the umbrella's TEST_INCLUDE_FILES): registers the tests
 # of each suite in ROKAN_SUITES as its build dir under ROKAN_BUILD_ROOT lists
 # them now, named SUITE/TEST and labelled with the suite as well. A suite
-# whose configure registered no tests on purpose says why in one line; one
-# that is not configured, or lists no tests without a reason, fails as a test
-# of its own, so nothing is left out silently.
+# whose tests cannot run on this host lists them as skipped, and says why in
+# one line; one that is not configured, or lists no tests, fails as a test of
+# its own, so nothing is left out silently.
 
 # The value at a JSON path: a string, number or boolean, or a list of them.
 function(rokan_json_value out json)
@@ -44,14 +44,13 @@ function(rokan_import_suite suite)
   endif()
   string(JSON count LENGTH "${json}" tests)
   if(count EQUAL 0)
-    file(STRINGS ${dir}/CMakeCache.txt reason REGEX "^ROKAN_TESTS_NOT_RUN:INTERNAL=.")
-    if(reason)
-      string(REGEX REPLACE "^[^=]*=" "" reason "${reason}")
-      message("${suite}: not run: ${reason}.")
-    else()
-      rokan_suite_fails(${suite} "${dir} lists no tests")
-    endif()
+    rokan_suite_fails(${suite} "${dir} lists no tests")
     return()
+  endif()
+  file(STRINGS ${dir}/CMakeCache.txt reason REGEX "^ROKAN_TESTS_NOT_RUN:INTERNAL=.")
+  if(reason)
+    string(REGEX REPLACE "^[^=]*=" "" reason "${reason}")
+    message("${suite}: its ${count} tests are skipped: ${reason}.")
   endif()
 
   math(EXPR last "${count} - 1")

@@ -2,14 +2,15 @@
 # Sourced by the other tools/wine scripts (and usable from a shell).
 # Debian's /usr/bin/wine always picks the 32-bit loader when it is installed,
 # even where the kernel cannot execute it, so the loader is chosen here by
-# actually trying it.
+# actually trying it. ROKAN_WINE_32BIT=0 makes any host act as one without
+# 32-bit code, so that road can be tried where 32-bit code runs.
 #
 # Exports: WINE (command to run an exe), WINELOADER (when the 64-bit loader is
 # used directly), WINESERVER_BIN, WINEDEBUG, WINEDLLOVERRIDES and
 # ROKAN_WINE_HAS_32BIT (1 when 32-bit exes can run here, else 0).
 
 if [ -z "${ROKAN_WINE_ENV_DONE:-}" ]; then
-  if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  if [ "${ROKAN_WINE_32BIT:-}" != 0 ] && [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
     WINE=$(command -v wine || echo /usr/bin/wine)
     ROKAN_WINE_HAS_32BIT=1
   elif [ -x /usr/lib/wine/wine64 ]; then
@@ -20,6 +21,7 @@ if [ -z "${ROKAN_WINE_ENV_DONE:-}" ]; then
     # Not Debian's layout (e.g. a WineHQ build): its own wrapper decides.
     WINE=$(command -v wine)
     ROKAN_WINE_HAS_32BIT=1
+    [ "${ROKAN_WINE_32BIT:-}" != 0 ] || ROKAN_WINE_HAS_32BIT=0
   else
     echo "tools/wine: no Wine found" >&2
     return 1 2>/dev/null || exit 1
