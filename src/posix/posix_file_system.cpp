@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -48,6 +49,10 @@ public:
 
     void replaceFile(const std::wstring& from, const std::wstring& to) override {
         if (std::rename(posixPath(from).c_str(), posixPath(to).c_str()) != 0) throw Failure{};
+    }
+
+    void createFolder(const std::wstring& path) override {
+        if (mkdir(posixPath(path).c_str(), 0777) != 0 && errno != EEXIST) throw Failure{};
     }
 
     bool removeFile(const std::wstring& path) noexcept override {

@@ -24,6 +24,8 @@ public:
     void Form_Load();
     void Form_Unload();
     void Echo_Closing();
+    // Inside EchoLink's Closing call; Echo_Closing follows once it has returned.
+    void whileEchoLinkCloses();
     // The window system's unload: raises Form_Unload once; asking again while
     // the window is unloading does nothing.
     void unload();
@@ -49,6 +51,7 @@ private:
     void ProgEnding();
     void endProgram();
     void unmuteBeforeEnding();
+    void sendOwedUnmute();
 
     void cmd(const std::wstring& commandTemplate);
     void SendChatMsg();

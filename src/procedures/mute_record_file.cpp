@@ -5,35 +5,91 @@
 #include "mute_record.h"
 
 namespace rokan {
+namespace {
 
-std::optional<std::wstring> MuteRecordFile::path() const {
-    if (settings_.applicationDirectory().empty()) return std::nullopt;
-    return settings_.applicationDirectory() + L"rokan.mute";
-}
-
-void MuteRecordFile::keep(const std::wstring& callSign, std::int16_t initialMinutes, int minutes) noexcept {
-    try {
-        const auto file = path();
-        const auto text = muteRecordText({clock_.nowUtc() + std::int64_t{60} * minutes, initialMinutes, callSign});
-        if (file && text) replaceFileContent(files_, *file, *text);
-    } catch (...) {
-    }
-}
+constexpr wchar_t kRecordName[] = L"rokan.mute";
 
 // A record left behind would act again at the next start, on a station the
 // operator may have muted by hand since: one that cannot be deleted is
 // emptied, which reads as no record.
-void MuteRecordFile::remove() noexcept {
+void erase(FileSystem& files, const std::optional<std::wstring>& folder) noexcept {
     try {
-        const auto file = path();
-        if (file && !files_.removeFile(*file)) files_.writeFile(*file, "");
+        if (folder && !files.removeFile(*folder + kRecordName)) files.writeFile(*folder + kRecordName, "");
     } catch (...) {
     }
 }
 
+}  // namespace
+
+std::optional<std::wstring> MuteRecordFile::besideSettings() const {
+    if (settings_.applicationDirectory().empty()) return std::nullopt;
+    return settings_.applicationDirectory();
+}
+
+std::optional<std::wstring> MuteRecordFile::inUserData() const {
+    try {
+        std::wstring folder = process_.localAppDataFolder();
+        if (folder.empty()) return std::nullopt;
+        if (folder.back() != L'\\') folder += L'\\';
+        return folder + L"Rokan\\";
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+// One record at a time: the place that took it is the only one that holds it.
+void MuteRecordFile::write(const std::string& bytes) noexcept {
+    const auto beside = besideSettings(), ownFolder = inUserData();
+    try {
+        if (!beside) return;
+        replaceFileContent(files_, *beside + kRecordName, bytes);
+        erase(files_, ownFolder);
+        return;
+    } catch (...) {
+    }
+    try {
+        if (!ownFolder) return;
+        files_.createFolder(*ownFolder);
+        replaceFileContent(files_, *ownFolder + kRecordName, bytes);
+        erase(files_, beside);
+    } catch (...) {
+    }
+}
+
+std::optional<std::string> MuteRecordFile::current() const {
+    for (const auto& folder : {besideSettings(), inUserData()}) {
+        const auto bytes = folder ? files_.readStart(*folder + kRecordName, kMaxMuteRecordBytes + 1) : std::nullopt;
+        if (bytes && !bytes->empty()) return bytes;
+    }
+    return std::nullopt;
+}
+
+MuteRecordFile::Replaced MuteRecordFile::keep(const std::wstring& callSign, std::int16_t initialMinutes,
+                                              int minutes) noexcept {
+    try {
+        Replaced replaced = current();
+        const auto text = muteRecordText({clock_.nowUtc() + std::int64_t{60} * minutes, initialMinutes, callSign});
+        if (text) write(*text);
+        return replaced;
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+void MuteRecordFile::putBack(const Replaced& replaced) noexcept {
+    if (replaced)
+        write(*replaced);
+    else
+        remove();
+}
+
+void MuteRecordFile::remove() noexcept {
+    erase(files_, besideSettings());
+    erase(files_, inUserData());
+}
+
 std::optional<MuteRecordFile::Pending> MuteRecordFile::read() {
-    const auto file = path();
-    const auto bytes = file ? files_.readStart(*file, kMaxMuteRecordBytes + 1) : std::nullopt;
+    const auto bytes = current();
     if (!bytes) return std::nullopt;
     const auto record = readMuteRecord(*bytes);
     if (!record) {

@@ -49,12 +49,21 @@ void Module1::placeWindow(const std::string& line, bool& ok) {
     if (stored->raised) iniDefWrite();
 }
 
+void Module1::writeRectangle() {
+    if (applicationDirectory_.empty()) getRokanpath();
+    replaceFileContent(files_, settingsPath(),
+                       settingsLine(window_.left(), window_.top(), window_.width(), window_.height()));
+}
+
 void Module1::iniWrite() {
-    guarded(dialogs_, kIniWriteError, [&] {
-        if (applicationDirectory_.empty()) getRokanpath();
-        replaceFileContent(files_, settingsPath(),
-                           settingsLine(window_.left(), window_.top(), window_.width(), window_.height()));
-    });
+    guarded(dialogs_, kIniWriteError, [&] { writeRectangle(); });
+}
+
+void Module1::iniWriteQuietly() noexcept {
+    try {
+        writeRectangle();
+    } catch (...) {
+    }
 }
 
 void Module1::iniDefWrite() {

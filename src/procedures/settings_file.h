@@ -20,6 +20,8 @@ public:
     void iniRead(bool& ok);
     // Stores the main window's rectangle.
     void iniWrite();
+    // The same where no box may open; a failure is left for a later iniWrite to report.
+    void iniWriteQuietly() noexcept;
     void iniDefWrite();
 
     const std::wstring& applicationDirectory() const { return applicationDirectory_; }
@@ -28,6 +30,7 @@ public:
 
 private:
     void placeWindow(const std::string& line, bool& ok);
+    void writeRectangle();
     std::wstring settingsPath() const { return applicationDirectory_ + L"rokan.ini"; }
 
     MainView& window_;

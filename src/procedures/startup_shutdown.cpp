@@ -65,13 +65,25 @@ void frmMain::unload() {
     view_.destroy();
 }
 
+// The window's place goes to disk before anything that may wait on EchoLink.
 void frmMain::ProgEnding() {
     guarded(dialogs_, kProgEndingError, [&] {
-        unmuteBeforeEnding();
         // A run that never read the file must not replace the user's rectangle with its own.
         if (settings_.readerHasRun()) settings_.iniWrite();
+        unmuteBeforeEnding();
         Echo_.release();
     });
+}
+
+// EchoLink waits on this, taking nothing but calls nested in it, and looks
+// hung to the user meanwhile: only the owed unmute, with the window's place
+// on disk first so that however EchoLink answers nothing is lost, and no box.
+// An unmute that fails here is not tried again: it stays in rokan.mute for
+// the next start. The ending with its boxes follows once EchoLink's call has
+// returned (Echo_Closing).
+void frmMain::whileEchoLinkCloses() {
+    if (settings_.readerHasRun()) settings_.iniWriteQuietly();
+    runOrElse([&] { sendOwedUnmute(); }, [] {});
 }
 
 }  // namespace rokan

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <optional>
 
 #include "failure.h"
 #include "main_form.h"
@@ -43,19 +44,20 @@ void frmMain::NoiseReject() {
 void frmMain::SendMute() {
     guarded(dialogs_, kSendMuteError, [&] {
         const std::wstring callSign = view_.text(Control::sCall);
-        // Enter while counting mutes again but keeps the due time, as the count keeps its minutes.
-        const auto keepUnmuteDue = [&] {
-            if (!muted_) muteRecord_.keep(callSign, initialMinutes_, std::max<int>(remainingMinutes_, 1));
-        };
+        // The unmute is due on disk before the mute leaves: Rokan may end
+        // while EchoLink has the call (killed, a log-off), and EchoLink may
+        // still carry it out. Enter while counting mutes again but keeps the
+        // due time, as the count keeps its minutes.
+        std::optional<MuteRecordFile::Replaced> replaced;
+        if (!muted_) replaced = muteRecord_.keep(callSign, initialMinutes_, std::max<int>(remainingMinutes_, 1));
         try {
             Echo_.sendChat(L".mute " + callSign);
         } catch (const Unanswered&) {
-            // EchoLink may still carry the mute out after Rokan has gone: its
-            // unmute stays due in the record as well as in the count.
-            keepUnmuteDue();
+            throw;  // maybe carried out: the unmute stays due in the record as well as in the count
+        } catch (...) {
+            if (replaced) muteRecord_.putBack(*replaced);  // refused, or never sent
             throw;
         }
-        keepUnmuteDue();
         muted_ = true;
         mute_window();
         view_.setFocus(Control::sCall);
@@ -86,14 +88,17 @@ void frmMain::SendUnMute() {
 }
 
 // A station muted by a countdown must not stay muted because Rokan ended.
-// Tried once: ending goes on whatever EchoLink answers.
-void frmMain::unmuteBeforeEnding() {
+// Tried once: ending goes on whatever EchoLink answers, and what it does not
+// take stays in rokan.mute for the next start.
+void frmMain::sendOwedUnmute() {
     if (!muted_ || !Echo_.attached()) return;
     muted_ = false;
-    guarded(dialogs_, kSendUnMuteError, [&] {
-        Echo_.sendChat(L".unmute " + view_.text(Control::sCall));
-        muteRecord_.remove();
-    });
+    Echo_.sendChat(L".unmute " + view_.text(Control::sCall));
+    muteRecord_.remove();
+}
+
+void frmMain::unmuteBeforeEnding() {
+    guarded(dialogs_, kSendUnMuteError, [&] { sendOwedUnmute(); });
 }
 
 // A countdown cut short by a crash or a power cut goes on where it was. One

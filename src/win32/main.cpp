@@ -26,7 +26,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     WindowsProcess process;
     Module1 settings(window, dialogs, process, machineFileSystem());
     WindowsClock clock;
-    MuteRecordFile muteRecord(machineFileSystem(), clock, settings);
+    MuteRecordFile muteRecord(machineFileSystem(), clock, settings, process);
     frmMain form(window, echo, dialogs, process, settings, muteRecord);
     window.routeTo(form);
 

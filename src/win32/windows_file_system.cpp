@@ -36,6 +36,10 @@ public:
         if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) throw Failure{};
     }
 
+    void createFolder(const std::wstring& path) override {
+        if (!CreateDirectoryW(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) throw Failure{};
+    }
+
     bool removeFile(const std::wstring& path) noexcept override {
         return DeleteFileW(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
     }

@@ -33,6 +33,18 @@ std::wstring WindowsProcess::executableFolder() {
     return path;
 }
 
+// As Windows sets it for every session since Vista; no shell32 for one path.
+std::wstring WindowsProcess::localAppDataFolder() {
+    std::wstring folder(MAX_PATH, L'\0');
+    DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", folder.data(), static_cast<DWORD>(folder.size()));
+    if (length >= folder.size()) {
+        folder.resize(length);
+        length = GetEnvironmentVariableW(L"LOCALAPPDATA", folder.data(), static_cast<DWORD>(folder.size()));
+    }
+    folder.resize(length < folder.size() ? length : 0);
+    return folder;
+}
+
 // EchoLink has been released by then; nothing else needs an orderly end.
 void WindowsProcess::end() {
     ExitProcess(0);

@@ -13,6 +13,7 @@ public:
 
     bool previousInstance() override;
     std::wstring executableFolder() override;
+    std::wstring localAppDataFolder() override;
     [[noreturn]] void end() override;
 
 private:

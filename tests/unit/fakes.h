@@ -150,6 +150,7 @@ public:
     void sendChat(const std::wstring& text) override {
         const bool fails = unanswered || !hasObject || failSends;
         journal_.push_back((unanswered ? L"send unanswered " : fails ? L"send failed " : L"send ") + text);
+        if (whileSending) whileSending();
         if (unanswered) throw Unanswered{};
         if (fails) throw Failure{};
     }
@@ -163,7 +164,8 @@ public:
     bool hasObject = false;
     bool failSends = false;
     bool releaseFails = false;
-    bool unanswered = false;  // as EchoLink that lets the call run out, and may carry it out later
+    bool unanswered = false;             // as EchoLink that lets the call run out, and may carry it out later
+    std::function<void()> whileSending;  // what the world looks like while EchoLink has the line
 
 private:
     Journal& journal_;
@@ -193,6 +195,7 @@ public:
     explicit FakeProcess(Journal& journal) : journal_(journal) {}
     bool previousInstance() override { return anotherCopyRunning; }
     std::wstring executableFolder() override { return folder; }
+    std::wstring localAppDataFolder() override { return appData; }
     [[noreturn]] void end() override {
         journal_.push_back(L"end");
         if (refusesToEnd) throw Failure{};
@@ -202,6 +205,7 @@ public:
     bool anotherCopyRunning = false;
     bool refusesToEnd = false;  // as a process that cannot end at once
     std::wstring folder = L"C:\\Tools";
+    std::wstring appData;  // none, unless a test gives one
 
 private:
     Journal& journal_;
@@ -214,9 +218,10 @@ public:
         return machineFileSystem().readStart(path, maxBytes);
     }
     void writeFile(const std::wstring& path, const std::string& bytes) override {
-        if (writeFails) throw Failure{};
+        if (writeFails || (!refusedPrefix.empty() && path.starts_with(refusedPrefix))) throw Failure{};
         machineFileSystem().writeFile(path, bytes);
     }
+    void createFolder(const std::wstring& path) override { machineFileSystem().createFolder(path); }
     void replaceFile(const std::wstring& from, const std::wstring& to) override {
         if (replaceFails) throw Failure{};
         machineFileSystem().replaceFile(from, to);
@@ -226,6 +231,7 @@ public:
     }
 
     bool writeFails = false, replaceFails = false, removeFails = false;
+    std::wstring refusedPrefix;  // writes to paths that start with it fail, as in a folder the user may not write
 };
 
 }  // namespace rokan::test

@@ -19,7 +19,7 @@ protected:
     MachineFiles files;
     Module1 settings{view, dialogs, process, files};
     FakeClock clock;
-    MuteRecordFile muteRecord{files, clock, settings};
+    MuteRecordFile muteRecord{files, clock, settings, process};
     frmMain form{view, echo, dialogs, process, settings, muteRecord};
 
     FormTest() {

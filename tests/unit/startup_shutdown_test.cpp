@@ -46,7 +46,7 @@ TEST_F(StartupShutdown, ARunThatNeverAttachedSaysWhyAndLeavesBothFilesAlone) {
         echo.creation = creation;
         view.controls[Control::btnMuteOff].visible = true;
         Module1 settingsOfThisRun{view, dialogs, process, files};
-        MuteRecordFile recordOfThisRun{files, clock, settingsOfThisRun};
+        MuteRecordFile recordOfThisRun{files, clock, settingsOfThisRun, process};
         frmMain run{view, echo, dialogs, process, settingsOfThisRun, recordOfThisRun};
         journal.clear();
 

@@ -32,6 +32,7 @@ public:
     void write(const std::string& name, const std::string& bytes) const {
         std::ofstream(path_ / name, std::ios::binary) << bytes;
     }
+    void makeFolder(const std::string& name) const { std::filesystem::create_directory(path_ / name); }
     // The file's bytes, or "<missing>".
     std::string read(const std::string& name) const {
         std::ifstream in(path_ / name, std::ios::binary);

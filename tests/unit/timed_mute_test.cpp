@@ -164,6 +164,56 @@ TEST_F(TimedMute, AMuteEchoLinkDidNotAnswerKeepsItsUnmuteDueAfterRokanEnds) {
     EXPECT_EQ(folder.read("rokan.mute"), "2026-12-07T00:10:00Z 10 N0CALL\r\n");
 }
 
+// Rokan may end while EchoLink has the mute, which EchoLink may still carry
+// out: the unmute is due on disk before the line leaves. Only a mute that
+// never reached EchoLink takes the record back, and what it held before
+// returns: an earlier mute EchoLink did not answer keeps its unmute due.
+TEST_F(TimedMute, TheUnmuteIsDueOnDiskBeforeTheMuteLeavesAndOnlyARefusalTakesItBack) {
+    const std::string due = "2026-12-07T00:10:00Z 10 N0CALL\r\n", earlier = "2026-12-07T00:05:00Z 5 JA1ABC\r\n";
+    const std::tuple<std::string, bool, bool, std::string> rows[] = {
+        // before, refused, unanswered, after
+        {"", false, false, due},
+        {"", false, true, due},
+        {"", true, false, "<missing>"},
+        {earlier, true, false, earlier},
+    };
+    for (const auto& [before, refused, unanswered, after] : rows) {
+        if (!before.empty()) folder.write("rokan.mute", before);
+        echo.failSends = refused;
+        echo.unanswered = unanswered;
+        std::string whileSent;
+        echo.whileSending = [&] { whileSent = folder.read("rokan.mute"); };
+
+        noiseCancel(L"N0CALL", L"10");
+
+        EXPECT_EQ(whileSent, due);
+        EXPECT_EQ(folder.read("rokan.mute"), after);
+        echo.failSends = echo.unanswered = false;
+        echo.whileSending = nullptr;
+        form.btnMuteOff_Click();
+    }
+}
+
+// Where the program's folder refuses it, the record goes to the user's own
+// folder, is found there at the next start, and goes with the unmute.
+TEST_F(TimedMute, ARecordTheProgramsFolderRefusesIsKeptInTheUsersOwnFolder) {
+    process.appData = folder.windowsPath() + L"\\AppData";
+    folder.makeFolder("AppData");
+    files.refusedPrefix = folder.windowsPath() + L"\\rokan.mute";
+    noiseCancel(L"N0CALL", L"10");
+    ticks(3);
+    EXPECT_EQ(folder.read("rokan.mute"), "<missing>");
+    EXPECT_EQ(folder.read("AppData/Rokan/rokan.mute"), "2026-12-07T00:10:00Z 10 N0CALL\r\n");
+
+    Module1 settingsOfNextRun{view, dialogs, process, files};
+    MuteRecordFile recordOfNextRun{files, clock, settingsOfNextRun, process};
+    frmMain nextRun{view, echo, dialogs, process, settingsOfNextRun, recordOfNextRun};
+    nextRun.Form_Load();
+    EXPECT_EQ(textOf(Control::gMin), L"7");
+    nextRun.btnMuteOff_Click();
+    EXPECT_EQ(folder.read("AppData/Rokan/rokan.mute"), "<missing>");
+}
+
 // Delete refused (the file held open by another program): emptied instead, so it cannot act twice.
 TEST_F(TimedMute, ARecordThatCannotBeDeletedIsEmptied) {
     files.removeFails = true;
@@ -177,7 +227,7 @@ TEST_F(TimedMute, ARecordThatCannotBeDeletedIsEmptied) {
 
 struct EndingCase {
     const char* name;
-    bool byEchoLink;  // EchoLink's Closing, else the window closed
+    enum class Road { closed, echoLinkClosing, insideClosing } road;  // insideClosing: then Echo_Closing
     bool muted;
     bool unmuteFails;  // and the record stays for the next start
     std::wstring_view steps;
@@ -187,29 +237,46 @@ class EndingWhileMuted : public TimedMute, public ::testing::WithParamInterface<
 
 // A station muted by a countdown must not stay muted because Rokan ended:
 // the unmute goes once, before the release, and ending goes on whatever
-// EchoLink answers; what could not be sent stays in rokan.mute.
+// EchoLink answers; what could not be sent stays in rokan.mute. The
+// window's place is on disk before the unmute waits on EchoLink; inside
+// EchoLink's Closing call no box opens.
 TEST_P(EndingWhileMuted, SendsThePendingUnmuteOnceBeforeReleasing) {
+    using Road = EndingCase::Road;
     const EndingCase& row = GetParam();
     noiseCancel(L"N0CALL", L"10");
     if (!row.muted) form.btnMuteOff_Click();
     ticks(2);
     echo.failSends = row.unmuteFails;
+    view.leftPx = 100;
+    std::string rectangleAtUnmute;
+    echo.whileSending = [&] { rectangleAtUnmute = folder.read("rokan.ini"); };
     journal.clear();
 
-    EXPECT_TRUE(endsProcess([&] { row.byEchoLink ? form.Echo_Closing() : form.unload(); }));
+    EXPECT_TRUE(endsProcess([&] {
+        if (row.road == Road::insideClosing) form.whileEchoLinkCloses();
+        row.road == Road::closed ? form.unload() : form.Echo_Closing();
+    }));
 
     EXPECT_EQ(steps(), row.steps);
     EXPECT_EQ(folder.read("rokan.mute") != "<missing>", row.unmuteFails);
+    if (row.muted) {
+        EXPECT_EQ(rectangleAtUnmute, "position= 1500, 45, 4530, 2550\r\n");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, EndingWhileMuted,
     ::testing::Values(
-        EndingCase{"closed", false, true, false, L"send .unmute N0CALL; release; end"},
-        EndingCase{"echoLinkClosing", true, true, false, L"send .unmute N0CALL; release; release (empty); end"},
-        EndingCase{"unmuteFails", true, true, true,
+        EndingCase{"closed", EndingCase::Road::closed, true, false, L"send .unmute N0CALL; release; end"},
+        EndingCase{"echoLinkClosing", EndingCase::Road::echoLinkClosing, true, false,
+                   L"send .unmute N0CALL; release; release (empty); end"},
+        EndingCase{"unmuteFails", EndingCase::Road::echoLinkClosing, true, true,
                    L"send failed .unmute N0CALL; message SendUnMute Error | Rokan; release; release (empty); end"},
-        EndingCase{"notMuted", false, false, false, L"release; end"}),
+        EndingCase{"insideClosing", EndingCase::Road::insideClosing, true, false,
+                   L"send .unmute N0CALL; release; release (empty); end"},
+        EndingCase{"insideClosingUnmuteFails", EndingCase::Road::insideClosing, true, true,
+                   L"send failed .unmute N0CALL; release; release (empty); end"},
+        EndingCase{"notMuted", EndingCase::Road::closed, false, false, L"release; end"}),
     [](const ::testing::TestParamInfo<EndingCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

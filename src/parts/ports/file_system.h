@@ -16,6 +16,8 @@ public:
     virtual void writeFile(const std::wstring& path, const std::string& bytes) = 0;
     // Puts `from` in the place of `to` in one step: a reader sees the old file or the new one.
     virtual void replaceFile(const std::wstring& from, const std::wstring& to) = 0;
+    // Creates the folder, whose parent exists; one already there is no failure.
+    virtual void createFolder(const std::wstring& path) = 0;
     // Whether the file is gone afterwards (also when there was none).
     virtual bool removeFile(const std::wstring& path) noexcept = 0;
 };
