@@ -102,6 +102,9 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam) onEndRequested(Ending::Reason::loggingOff);
             return 0;
         case kEchoClosingMessage:
+            onEchoLinkClosing();
+            return 0;
+        case kEchoClosedMessage:
             onEndRequested(Ending::Reason::echoLinkClosing);
             return 0;
         case WM_DESTROY:
@@ -282,6 +285,16 @@ void MainWindow::onActivate(WORD state) {
 // Never during a call to EchoLink: its wait leaves timers in the queue.
 void MainWindow::onTimer(WPARAM id) {
     if (id == kTimer1Id && form_) form_->Timer1_Timer();
+}
+
+// Inside EchoLink's Closing call, which EchoLink waits on and looks hung
+// meanwhile: the little that needs EchoLink still serving, and no box (see
+// frmMain::whileEchoLinkCloses). The ending, with its boxes, once EchoLink's
+// call has returned.
+void MainWindow::onEchoLinkClosing() {
+    ending_.begin(Ending::Reason::echoLinkClosing, wait_.pending());
+    if (form_) form_->whileEchoLinkCloses();
+    PostMessageW(window_, kEchoClosedMessage, 0, 0);
 }
 
 // The close box, a log-off or EchoLink's Closing. A call still pending is

@@ -12,8 +12,10 @@ namespace rokan {
 
 class frmMain;
 
-// Sent to the main window when EchoLink announces that it is closing.
+// Sent to the main window inside EchoLink's Closing call; the window posts
+// itself the second to end Rokan once that call has returned.
 inline constexpr UINT kEchoClosingMessage = WM_APP + 1;
+inline constexpr UINT kEchoClosedMessage = WM_APP + 2;
 
 // The main window and its controls: turns window messages into the form's
 // event procedures and the form's requests into window calls.
@@ -60,6 +62,7 @@ private:
     void onCommand(int id, int notification);
     void onTimer(WPARAM id);
     void onEndRequested(Ending::Reason reason);
+    void onEchoLinkClosing();
     static LRESULT CALLBACK keyPressProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                          DWORD_PTR self);
     void onKeyPress(HWND edit, int& key);

@@ -109,6 +109,30 @@ TEST_F(Wait, InputAndPostedClicksAreDroppedAndTicksWait) {
     EXPECT_FALSE(PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE));
 }
 
+// Input that arrives with the answer is dropped as well: a click posted as
+// the call ends would otherwise run after it.
+TEST_F(Wait, InputThatComesWithTheAnswerIsDropped) {
+    PostMessageW(main.handle, BM_CLICK, 0, 0);
+    SetEvent(done);
+    EXPECT_TRUE(wait.forCall(done, EchoLinkWait::Kind::call));
+    EXPECT_FALSE(queued(main.handle, BM_CLICK));
+}
+
+// A quit asked for during the wait reaches the message loop after it.
+TEST_F(Wait, AQuitDuringTheWaitIsLeftForTheMessageLoop) {
+    duringTheWait([&] {
+        PostQuitMessage(7);
+        std::thread([this] {
+            std::this_thread::sleep_for(100ms);
+            SetEvent(done);
+        }).detach();
+    });
+    EXPECT_TRUE(wait.forCall(done, EchoLinkWait::Kind::call));
+    MSG left{};
+    ASSERT_TRUE(PeekMessageW(&left, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(left.wParam, 7u);
+}
+
 TEST_F(Wait, ASecondWaitInsideTheFirstFailsAtOnce) {
     bool innerAnswered = true;
     Clock::duration inner{};

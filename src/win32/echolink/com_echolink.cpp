@@ -5,11 +5,15 @@
 #include "echolink_automation.h"
 #include "echolink_calls.h"
 #include "failure.h"
+#include "nested_call_bound.h"
 
 using Microsoft::WRL::ComPtr;
 
 namespace rokan {
 namespace {
+
+// How long a cancelled call inside Closing may take to come back.
+constexpr DWORD kNestedCallGraceMs = 1000;
 
 // RPC_E_TIMEOUT: the call is still outstanding, and EchoLink may yet carry it out.
 void check(HRESULT result) {
@@ -39,7 +43,9 @@ void ComEchoLink::attach() {
 
 HRESULT ComEchoLink::callAside(const std::shared_ptr<EchoLinkCall>& call, EchoLinkWait::Kind kind) {
     if (!thread_.start(call)) return E_FAIL;
-    return wait_.forCall(call->done(), kind) ? call->result() : RPC_E_TIMEOUT;
+    if (wait_.forCall(call->done(), kind)) return call->result();
+    call->giveUp();
+    return RPC_E_TIMEOUT;
 }
 
 void ComEchoLink::sendChat(const std::wstring& text) {
@@ -53,10 +59,12 @@ void ComEchoLink::sendChat(const std::wstring& text) {
 // Inside EchoLink's Closing call, a call from this thread is nested in it,
 // and EchoLink takes it even where it refuses every other call until its own
 // returns. Not while a call EchoLink has not answered is still outstanding:
-// one call at a time.
+// one call at a time. Bounded, as every call: an EchoLink that hangs in its
+// own Closing must not take Rokan with it.
 void ComEchoLink::sendInsideClosing(const std::wstring& text) {
     if (thread_.busy()) throw Failure{};
     const echolink::ChatLine line(text);
+    const NestedCallBound bound(wait_.bounds().endingMs, kNestedCallGraceMs);
     if (!applicationOnUiThread_ && applicationForUiThread_)
         check(CoGetInterfaceAndReleaseStream(applicationForUiThread_.Detach(), echolink::kApplicationInterface,
                                              reinterpret_cast<void**>(applicationOnUiThread_.GetAddressOf())));

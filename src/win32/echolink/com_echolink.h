@@ -16,7 +16,8 @@ namespace rokan {
 // the UI thread and announced by sending closingMessage to the window given;
 // what Rokan sends while it handles that message goes from the UI thread
 // inside EchoLink's own call, the one call EchoLink takes while it is in its
-// own, so Rokan ends while EchoLink still takes its last lines.
+// own, so the owed unmute reaches EchoLink while it still takes lines, within
+// a bound of its own; Rokan ends after EchoLink's call has returned.
 class ComEchoLink final : public EchoLinkPort, private echolink::ClosingListener {
 public:
     ComEchoLink(EchoLinkWait& wait, HWND notify, UINT closingMessage)

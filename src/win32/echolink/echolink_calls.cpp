@@ -45,8 +45,18 @@ ChatLine::ChatLine(const std::wstring& text) : text_(SysAllocStringLen(text.data
     if (!text_) throw Failure{};
 }
 
+// A single-threaded EchoLink in a modal state of its own (a dialog open, a
+// call out) turns calls away for now, and this apartment has no message
+// filter to ask again: it is asked again here, as COM advises, until it
+// takes the line or the UI stops waiting, so the line arrives once.
 HRESULT SendCall::run(EchoLinkObjects& objects) {
-    return sendChat(objects.application.Get(), line_.get());
+    DWORD pauseMs = 20;
+    for (;;) {
+        const HRESULT hr = sendChat(objects.application.Get(), line_.get());
+        if ((hr != RPC_E_SERVERCALL_RETRYLATER && hr != RPC_E_CALL_REJECTED) || givenUp()) return hr;
+        Sleep(pauseMs);
+        pauseMs = pauseMs < 320 ? pauseMs * 2 : pauseMs;
+    }
 }
 
 HRESULT ReleaseCall::run(EchoLinkObjects& objects) {

@@ -37,6 +37,9 @@ public:
     void signalDone() { SetEvent(done_); }
     // The last call: the thread lets go of EchoLink and leaves the apartment.
     virtual bool endsThread() const { return false; }
+    // The UI stopped waiting: a call that asks EchoLink again stops asking.
+    void giveUp() { givenUp_ = true; }
+    bool givenUp() const { return givenUp_; }
 
 protected:
     virtual HRESULT run(EchoLinkObjects& objects) = 0;
@@ -44,6 +47,7 @@ protected:
 private:
     HANDLE done_;
     HRESULT result_ = E_FAIL;
+    std::atomic<bool> givenUp_{false};
 };
 
 // The one thread that calls EchoLink, in the multithreaded apartment from

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
+
 #include "ending.h"
 
 namespace rokan {
@@ -20,7 +22,8 @@ struct WaitBounds {
 // posted by another program: shown nothing, the operator would otherwise see
 // it replayed after the call, such as a second Enter sending the line again.
 // A close of the main window stops the wait at once; a close of any other
-// window of Rokan's closes that window once the call is over.
+// window of Rokan's closes that window once the call is over. A quit asked
+// for meanwhile is left for the message loop.
 class EchoLinkWait {
 public:
     enum class Kind { call, attach };
@@ -29,19 +32,25 @@ public:
     void watchForClose(HWND mainWindow) { main_ = mainWindow; }
 
     bool pending() const { return pending_; }
+    const WaitBounds& bounds() const { return bounds_; }
     // Waits until `done` is signalled; false when the bound ran out first,
     // Rokan began to end meanwhile, or another wait is already running.
     bool forCall(HANDLE done, Kind kind);
 
 private:
     DWORD boundFor(Kind kind) const;
+    DWORD sleep(HANDLE done, DWORD ms);
+    bool takeInput(MSG& message);
     void takeMessages();
+    void dispatch(const MSG& message);
     bool mainWindowCloseRequested() const;
 
     WaitBounds bounds_;
     Ending& ending_;
     HWND main_ = nullptr;
     bool pending_ = false;
+    bool wakeForTouch_ = true;
+    std::optional<int> quitCode_;
 };
 
 }  // namespace rokan
