@@ -62,8 +62,17 @@ std::string encode_chat_record(std::wstring_view text) {
 }
 
 bool append_chat_record(std::wstring_view text) {
-    const std::string record = encode_chat_record(text);
-    const std::wstring path = module_folder() + STANDIN_CHAT_LOG_NAME;
+    return append_beside_exe(STANDIN_CHAT_LOG_NAME, encode_chat_record(text));
+}
+
+bool append_closing_record(HRESULT returned) {
+    char line[32];
+    wsprintfA(line, "returned 0x%08lX\n", static_cast<unsigned long>(returned));
+    return append_beside_exe(STANDIN_CLOSING_LOG_NAME, line);
+}
+
+bool append_beside_exe(const wchar_t* name, const std::string& record) {
+    const std::wstring path = module_folder() + name;
     HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
@@ -15,5 +17,11 @@ std::string encode_chat_record(std::wstring_view text);
 // test reading the file never sees half a record. On failure returns false
 // with the Win32 error in GetLastError().
 bool append_chat_record(std::wstring_view text);
+
+// One line of standin-closing.log, as a sink's Closing call returns.
+bool append_closing_record(HRESULT returned);
+
+// Appends the bytes to the file of that name next to the exe, flushed.
+bool append_beside_exe(const wchar_t* name, const std::string& record);
 
 }  // namespace standin

@@ -37,6 +37,10 @@ bool run_command(int id, LPARAM arg) {
             if (arg < 0 || arg > STANDIN_BUSY_MAX_MS) return false;
             s.busy_ms = static_cast<unsigned>(arg);
             break;
+        case STANDIN_CMD_REJECT:
+            if (arg < 0 || arg > STANDIN_BUSY_MAX_MS) return false;
+            s.reject_until = GetTickCount64() + static_cast<ULONGLONG>(arg);
+            break;
         case STANDIN_CMD_HANG_ON:
             s.hang_sends = true;
             break;

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "chat_log.h"
 #include "link_object.h"
 #include "server_state.h"
 #include "standin_ids.h"
@@ -30,7 +31,7 @@ DWORD WINAPI closing_worker(void* param) {
     for (IStream* stream : job->sinks) {
         IDispatch* sink = nullptr;
         if (SUCCEEDED(CoGetInterfaceAndReleaseStream(stream, IID_IDispatch, reinterpret_cast<void**>(&sink)))) {
-            invoke_event(sink, kClosingDispid);
+            append_closing_record(invoke_event(sink, kClosingDispid));
             sink->Release();
         }
     }
@@ -88,7 +89,7 @@ void raise_closing_on_this_thread() {
     s.in_closing_call = true;
     for (LinkObject* o : objects) {
         for (IDispatch* sink : o->sinks().snapshot()) {
-            invoke_event(sink, kClosingDispid);
+            append_closing_record(invoke_event(sink, kClosingDispid));
             sink->Release();
         }
     }

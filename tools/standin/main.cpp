@@ -8,7 +8,7 @@
 
 #include "class_factory.h"
 #include "main_window.h"
-#include "nested_only_filter.h"
+#include "incoming_call_filter.h"
 #include "options.h"
 #include "registration.h"
 #include "server_state.h"
@@ -31,7 +31,7 @@ int serve(HINSTANCE instance, int show, const standin::Options& options) {
     s.nested_only = options.nested_only;
 
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
-    if (s.nested_only && !standin::install_nested_only_filter()) return 1;
+    if (!standin::install_incoming_call_filter()) return 1;
     // Single use: under Wine a killed multiple-use server blocks every later
     // activation until the wineserver restarts; a single-use one does not.
     // Registered before the window exists, so a test that sees the window

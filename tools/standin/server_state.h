@@ -20,6 +20,7 @@ struct ServerState {
     bool closing = false;  // Closing raised, process on its way out
     bool nested_only = false;
     bool in_closing_call = false;  // raising Closing on this thread (/nestedonly)
+    ULONGLONG reject_until = 0;    // GetTickCount64() before which every call is refused
     HWND window = nullptr;
     long locks = 0;                    // live objects plus LockServer(TRUE) calls
     std::vector<LinkObject*> objects;  // live objects, to reach every sink

@@ -36,6 +36,10 @@
 // stand-in can release a hung send.
 #define STANDIN_CMD_HANG_ON 40008
 #define STANDIN_CMD_HANG_OFF 40009
+// Every incoming call is refused (RPC_E_CALL_REJECTED for the caller) for the
+// next lParam milliseconds, 0 to STANDIN_BUSY_MAX_MS, as by EchoLink while a
+// dialog of its own is open; 0 ends the mode.
+#define STANDIN_CMD_REJECT 40010
 // A waiting or hung send holds the stand-in's only thread, as a busy EchoLink
 // does: no other COM call gets in meanwhile and the window answers nothing, so
 // a mode command reaches only the sends that arrive after it.
@@ -45,5 +49,8 @@
 
 // Text appended, one record per accepted chat line, next to the exe.
 #define STANDIN_CHAT_LOG_NAME L"standin-chat.log"
+// Appended next to the exe as each sink's Closing call returns: one line
+// "returned 0x" and the call's HRESULT in 8 hex digits.
+#define STANDIN_CLOSING_LOG_NAME L"standin-closing.log"
 
 #endif

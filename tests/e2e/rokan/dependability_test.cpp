@@ -18,6 +18,19 @@ protected:
         setText(control(Control::gMin), minutes);
         click(control(Control::btnAutoMute));
     }
+    // As Windows ends the session: both messages sent, the second once the first has said yes.
+    void logOff() {
+        DWORD_PTR mayEnd = FALSE;
+        SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000, &mayEnd);
+        EXPECT_TRUE(mayEnd);
+        SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000, nullptr);
+    }
+    std::string recordLine() const {
+        std::ifstream kept(record());
+        std::string line;
+        std::getline(kept, line);
+        return line;
+    }
 };
 
 // The window paints and answers while it waits; a second Enter, or a click
@@ -62,10 +75,7 @@ TEST_F(Dependability, AMuteEchoLinkAnswersAfterRokanHasGoneIsStillUnmuted) {
     EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2565\r\n");
 
     EXPECT_TRUE(waitUntil([&] { return chatLog() == L".mute N0CALL\n"; }, 30s));
-    std::ifstream kept(record());
-    std::string line;
-    std::getline(kept, line);
-    EXPECT_NE(line.find(" 1 N0CALL"), std::string::npos) << line;
+    EXPECT_NE(recordLine().find(" 1 N0CALL"), std::string::npos) << recordLine();
 
     startRokan();
     postTimer(main, kTimer1Id);
@@ -79,11 +89,8 @@ TEST_F(Dependability, ALogOffMidCountdownWithEchoLinkGoneEndsWithoutABox) {
     noiseCancel(L"10");
     expectChatLog(L".mute N0CALL\n");
     endStandins();
-    DWORD_PTR mayEnd = FALSE;
-    SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000, &mayEnd);
-    EXPECT_TRUE(mayEnd);
     const auto asked = Clock::now();
-    SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000, nullptr);
+    logOff();
 
     EXPECT_EQ(rokan->waitExit(5s), std::optional<DWORD>(0));
     EXPECT_LT(Clock::now() - asked, 5s);
@@ -103,6 +110,112 @@ TEST_F(Dependability, EchoLinkClosingMidCountdownTakesTheUnmuteAsANestedCall) {
     EXPECT_EQ(rokan->waitExit(5s), std::optional<DWORD>(0));
     expectChatLog(L".mute N0CALL\n.unmute N0CALL\n");
     EXPECT_FALSE(std::filesystem::exists(record()));
+}
+
+// Killed, or logged off, while EchoLink still has the mute, which it then
+// carries out: the unmute was due on disk before the line left, and the
+// next start sends it.
+TEST_F(Dependability, AnEndWhileEchoLinkHasTheMuteStillUnmutesAtTheNextStart) {
+    for (const bool loggingOff : {false, true}) {
+        SCOPED_TRACE(loggingOff ? "log-off" : "killed");
+        std::filesystem::remove(exeDir() / STANDIN_CHAT_LOG_NAME);
+        startStandin(L"/busy:3000");
+        startRokan();
+        noiseCancel(L"1");
+        std::this_thread::sleep_for(1s);
+        if (loggingOff)
+            logOff();
+        else
+            rokan->terminate();
+        EXPECT_TRUE(rokan->waitExit(5s));
+        EXPECT_TRUE(waitUntil([&] { return chatLog() == L".mute N0CALL\n"; }, 10s));
+        endStandins();
+
+        startRokan();
+        postTimer(main, kTimer1Id);
+        expectChatLog(L".mute N0CALL\n.unmute N0CALL\n");
+        rokan->terminate();
+    }
+}
+
+// EchoLink waits on its Closing call and looks hung meanwhile: inside it
+// Rokan only sends the owed unmute, within a bound, with the window's place
+// on disk first, and opens no box. It ends once the call has returned, or on
+// its own within seconds where EchoLink hangs in it; the unmute EchoLink did
+// not take stays due.
+TEST_F(Dependability, InsideEchoLinksClosingRokanOpensNoBoxAndNeverHangs) {
+    const std::tuple<const char*, int, const char*> rows[] = {
+        {"refused", STANDIN_CMD_FAIL_ON, "returned 0x00000000\n"},
+        {"hung", STANDIN_CMD_HANG_ON, ""},
+    };
+    for (const auto& [name, mode, closingReturns] : rows) {
+        SCOPED_TRACE(name);
+        std::filesystem::remove(exeDir() / STANDIN_CHAT_LOG_NAME);
+        std::filesystem::remove(exeDir() / STANDIN_CLOSING_LOG_NAME);
+        std::filesystem::remove(record());
+        startStandin(L"/nestedonly");
+        startRokan();
+        noiseCancel(L"10");
+        expectChatLog(L".mute N0CALL\n");
+        standinCommand(mode);
+        const auto asked = Clock::now();
+        standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
+
+        EXPECT_EQ(rokan->waitExit(10s), std::optional<DWORD>(0));
+        EXPECT_LT(Clock::now() - asked, 6s);
+        EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2565\r\n");
+        EXPECT_NE(recordLine().find(" 10 N0CALL"), std::string::npos) << recordLine();
+        EXPECT_TRUE(waitUntil([&] { return closingLog() == closingReturns; }, 2s)) << closingLog();
+        endStandins();
+    }
+}
+
+// A failure to save is reported once EchoLink's Closing call has returned, not inside it.
+TEST_F(Dependability, AFailedSaveAtEchoLinksClosingIsReportedAfterItsCallHasReturned) {
+    std::filesystem::create_directory(folder / "rokan.ini");
+    startStandin(L"/nestedonly");
+    launchRokan();
+    EXPECT_EQ(answerMessageBox().text, L"Module1.iniDefWrite Error");
+    ASSERT_NE(waitMainWindow(), nullptr);
+    standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
+
+    ASSERT_NE(waitDialog(rokan->pid()), nullptr);
+    EXPECT_TRUE(waitUntil([&] { return closingLog() == "returned 0x00000000\n"; }, 2s)) << closingLog();
+    EXPECT_EQ(answerMessageBox().text, L"Module1.iniWrite Error");
+    while (rokan->running()) answerMessageBox();
+    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
+}
+
+// EchoLink with a dialog of its own open turns calls away for now: the line
+// is asked again, and arrives once as soon as EchoLink takes calls.
+TEST_F(Dependability, ALineSentWhileEchoLinkTurnsCallsAwayArrivesOnce) {
+    startRokan();
+    standinCommand(STANDIN_CMD_REJECT, 3000);
+    setText(control(Control::sInput), L".stat");
+    setFocus(control(Control::sInput));
+    pressEnter(main);
+
+    EXPECT_TRUE(waitUntil([&] { return chatLog() == L".stat\n"; }, 10s));
+    EXPECT_FALSE(waitUntil([&] { return chatLog() != L".stat\n"; }, 1s));
+    EXPECT_EQ(findDialog(rokan->pid()), nullptr);
+}
+
+// Where Rokan's folder refuses the record, the user's own folder keeps it.
+TEST_F(Dependability, ATimedMuteOutlivesRokanInAFolderThatRefusesItsRecord) {
+    std::filesystem::create_directory(record());  // a folder in its place refuses the file
+    const auto kept = folder / "AppData" / "Rokan" / "rokan.mute";
+    startRokan();
+    noiseCancel(L"10");
+    expectChatLog(L".mute N0CALL\n");
+    ASSERT_TRUE(waitUntil([&] { return std::filesystem::exists(kept); }));
+    rokan->terminate();
+
+    startRokan();
+    makeFull();
+    EXPECT_EQ(text(control(Control::sCall)), L"N0CALL");
+    click(control(Control::btnMuteOff));
+    expectChatLog(L".mute N0CALL\n.unmute N0CALL\n");
+    EXPECT_TRUE(waitUntil([&] { return !std::filesystem::exists(kept); }));
 }
 
 // The countdown goes on behind the box and tries every tick; the first tick after it is closed shows the next.

@@ -32,6 +32,10 @@ void RokanTest::SetUp() {
     std::filesystem::copy_file(exeDir() / "rokan.exe", folder / "rokan.exe");
     endStandins();
     std::filesystem::remove(exeDir() / STANDIN_CHAT_LOG_NAME);
+    std::filesystem::remove(exeDir() / STANDIN_CLOSING_LOG_NAME);
+    // The user's own folder is the test's too: nothing there outlives it.
+    std::filesystem::create_directories(folder / "AppData");
+    SetEnvironmentVariableW(L"LOCALAPPDATA", (folder / "AppData").c_str());
     registerStandin(true);
 }
 
@@ -78,16 +82,21 @@ void RokanTest::endStandins() {
 
 // Sent, not posted: a mode must hold before Rokan's next call reaches the stand-in.
 // No answer is expected from a command that ends the stand-in.
-void RokanTest::standinCommand(int command) {
+void RokanTest::standinCommand(int command, LPARAM argument) {
     HWND window = nullptr;
     EXPECT_TRUE(waitUntil([&] { return (window = FindWindowW(nullptr, STANDIN_WINDOW_TITLE)) != nullptr; }));
-    SendMessageTimeoutW(window, WM_COMMAND, command, 0, SMTO_NORMAL, 5000, nullptr);
+    SendMessageTimeoutW(window, WM_COMMAND, command, argument, SMTO_NORMAL, 5000, nullptr);
 }
 
 std::wstring RokanTest::chatLog() const {
     std::error_code ec;
     const auto log = exeDir() / STANDIN_CHAT_LOG_NAME;
     return std::filesystem::exists(log, ec) ? widen(readFileUtf8(log)) : L"";
+}
+
+std::string RokanTest::closingLog() const {
+    std::ifstream in(exeDir() / STANDIN_CLOSING_LOG_NAME, std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "";
 }
 
 int RokanTest::boxesOpen() const {

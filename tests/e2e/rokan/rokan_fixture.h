@@ -57,9 +57,11 @@ public:
     // Ends every stand-in, however started: closed, so that each withdraws its
     // class object, and killed only if it will not go.
     static void endStandins();
-    void standinCommand(int command);
+    void standinCommand(int command, LPARAM argument = 0);
     // What EchoLink accepted: a line each (escaping backslash, CR and LF; no line here holds one).
     std::wstring chatLog() const;
+    // How the stand-in's Closing calls returned: a line each.
+    std::string closingLog() const;
     void expectChatLog(const std::wstring& log) {
         waitUntil([&] { return chatLog() == log; });
         EXPECT_EQ(chatLog(), log);

@@ -1,4 +1,4 @@
-#include "nested_only_filter.h"
+#include "incoming_call_filter.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -10,10 +10,12 @@ namespace standin {
 
 namespace {
 
-class NestedOnlyFilter final : public StaticUnknown<IMessageFilter> {
+class IncomingCallFilter final : public StaticUnknown<IMessageFilter> {
 public:
     DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD call_type, HTASK, DWORD, LPINTERFACEINFO) override {
-        if (state().in_closing_call && call_type != CALLTYPE_NESTED) return SERVERCALL_REJECTED;
+        const ServerState& s = state();
+        if (s.in_closing_call && call_type != CALLTYPE_NESTED) return SERVERCALL_REJECTED;
+        if (GetTickCount64() < s.reject_until) return SERVERCALL_REJECTED;
         return SERVERCALL_ISHANDLED;
     }
     // The stand-in's own calls are the events; a refused one is not retried.
@@ -21,11 +23,11 @@ public:
     DWORD STDMETHODCALLTYPE MessagePending(HTASK, DWORD, DWORD) override { return PENDINGMSG_WAITDEFPROCESS; }
 };
 
-NestedOnlyFilter filter;
+IncomingCallFilter filter;
 
 }  // namespace
 
-bool install_nested_only_filter() {
+bool install_incoming_call_filter() {
     IMessageFilter* previous = nullptr;
     return SUCCEEDED(CoRegisterMessageFilter(&filter, &previous));
 }
