@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include "com_echolink.h"
+#include "dll_search.h"
 #include "main_form.h"
 #include "main_window.h"
 #include "windows_clock.h"
@@ -11,6 +12,7 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     using namespace rokan;
+    loadDllsFromSystem32Only();
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
     INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&commonControls);
