@@ -7,7 +7,13 @@ namespace rokan {
 void WindowsDialogs::message(const std::wstring& text, const std::wstring& caption) {
     if (messageOpen_ || ending_.quiet()) return;
     messageOpen_ = true;
-    MessageBoxW(owner_, text.c_str(), caption.c_str(), MB_OK);
+    // At start-up the main window is not shown yet: a box it owned would have
+    // no taskbar button and, under Windows' foreground rules, could open
+    // behind EchoLink, which attaching may just have started. Such a box
+    // stands on its own and asks for the foreground.
+    const bool ownerShown = owner_ && IsWindowVisible(owner_);
+    MessageBoxW(ownerShown ? owner_ : nullptr, text.c_str(), caption.c_str(),
+                ownerShown ? MB_OK : MB_OK | MB_SETFOREGROUND);
     messageOpen_ = false;
 }
 

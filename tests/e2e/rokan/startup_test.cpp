@@ -35,6 +35,17 @@ void messageBoxOpen(RokanTest& t) {
 
 void nothing(RokanTest&) {}
 
+// A box shown while the main window is not yet: not owned by that hidden
+// window, in front, with its one OK button.
+void expectOnItsOwnInFront(HWND box) {
+    ASSERT_NE(box, nullptr);
+    const HWND owner = GetWindow(box, GW_OWNER);
+    EXPECT_TRUE(!owner || visible(owner)) << "owned by a window that is not shown";
+    EXPECT_TRUE(waitUntil([&] { return GetForegroundWindow() == box; })) << "not in the foreground";
+    EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
+    EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);
+}
+
 const Life kLives[] = {
     {"FirstStart", nothing, nullptr, nullptr, nullptr, kVersionCaption, nothing, false, nullptr, kSavedDefault},
     {"NotRegistered", [](RokanTest& t) { t.registerStandin(false); }, kStored, L"EchoLink not Installed!", L"Rokan",
@@ -62,6 +73,7 @@ TEST_P(Lives, ShowTheirMessagesEndCleanlyAndLeaveRokanIniAsTheyShould) {
 
     launchRokan();
     if (life.message) {
+        expectOnItsOwnInFront(waitDialog(rokan->pid()));
         const MessageBoxContent box = answerMessageBox();
         EXPECT_EQ(box.text, life.message);
         EXPECT_EQ(box.caption, life.caption);
@@ -76,6 +88,7 @@ TEST_P(Lives, ShowTheirMessagesEndCleanlyAndLeaveRokanIniAsTheyShould) {
         else
             postClose(main);
         if (life.closeMessage) {
+            EXPECT_EQ(GetWindow(waitDialog(rokan->pid()), GW_OWNER), main) << "modal over the window shown";
             EXPECT_EQ(answerMessageBox().text, life.closeMessage);
         }
     }
@@ -96,6 +109,7 @@ TEST_F(RokanTest, OfTwoCopiesStartedTogetherOneWarnsAndEndsAndTheOtherRunsOn) {
 
         HWND box = nullptr;
         ASSERT_TRUE(waitUntil([&] { return (box = findDialog(first.pid())) || (box = findDialog(second.pid())); }));
+        expectOnItsOwnInFront(box);
         const MessageBoxContent content = readMessageBox(box);
         EXPECT_EQ(content.text, L"already Running EchoLink Program");
         EXPECT_EQ(content.caption, L"Rokan");
