@@ -66,6 +66,7 @@ private:
     static LRESULT CALLBACK keyPressProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                          DWORD_PTR self);
     void onKeyPress(HWND edit, int& key);
+    static void showFromFirstCharacter(HWND edit);
     // Geometry, paint and DPI (main_window_geometry.cpp).
     void onPaint();
     void onDpiChanged(int dpi, const RECT& suggested);
@@ -74,6 +75,9 @@ private:
     void onGetMinMaxInfo(MINMAXINFO& limits);
     void onSizing(WPARAM edge, RECT& dragged);
     void layoutControls();
+    void fitMinutesBox(HWND box, FontSpec designed);
+    static int widestTwoDigits(HWND box, HFONT font);
+    static int formattingWidth(HWND box);
     void rememberNormalPlace();
     // Where the window stands when not minimized, in pixels: its outer
     // rectangle and its client area.

@@ -18,9 +18,50 @@ void MainWindow::layoutControls() {
         HWND child = control(layout.id);
         MoveWindow(child, twipsToPixels(layout.left, dpi_), twipsToPixels(layout.top, dpi_),
                    twipsToPixels(layout.width, dpi_), twipsToPixels(layout.height, dpi_), FALSE);
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(layout.font, dpi_)), FALSE);
+        if (layout.id == Control::gMin)
+            fitMinutesBox(child, layout.font);
+        else
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(layout.font, dpi_)), FALSE);
     }
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+// The minutes box holds two digits whole, with room for the caret after
+// them. A new font gives an edit box that font's margins, which leave too
+// little of it: it gets none, its sunken edge being margin enough. A face
+// whose digits are wider than the designed face's (IPA's under Wine) is made
+// smaller until they fit; three digits are the design's limit.
+void MainWindow::fitMinutesBox(HWND box, FontSpec designed) {
+    constexpr int kMostPixelsOff = 4;
+    for (int smallerBy = 0;; ++smallerBy) {
+        HFONT font = fonts_.get(designed, dpi_, smallerBy);
+        SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SendMessageW(box, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+        if (smallerBy == kMostPixelsOff || widestTwoDigits(box, font) < formattingWidth(box)) return;
+    }
+}
+
+int MainWindow::widestTwoDigits(HWND box, HFONT font) {
+    HDC dc = GetDC(box);
+    HGDIOBJ old = SelectObject(dc, font);
+    int widest = 0;
+    for (wchar_t tens = L'1'; tens <= L'9'; ++tens) {
+        for (wchar_t ones = L'0'; ones <= L'9'; ++ones) {
+            const wchar_t number[] = {tens, ones};
+            SIZE size{};
+            GetTextExtentPoint32W(dc, number, 2, &size);
+            widest = std::max<int>(widest, size.cx);
+        }
+    }
+    SelectObject(dc, old);
+    ReleaseDC(box, dc);
+    return widest;
+}
+
+int MainWindow::formattingWidth(HWND box) {
+    RECT rect{};
+    SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
+    return rect.right - rect.left;
 }
 
 // A minimized window reports the place it will be restored to, so that

@@ -47,6 +47,7 @@ TEST(DpiChange, ControlsFontsAndTheSizeBandFollowTheNewDpi) {
     EXPECT_EQ(limits.ptMinTrackSize.y, clientPixelsFor(kMinimumHeight, kDesignFrameHeight, kNewDpi) + frame.cy);
     EXPECT_EQ(limits.ptMaxTrackSize.y, clientPixelsFor(kMaximumHeight, kDesignFrameHeight, kNewDpi) + frame.cy + 1);
     DestroyWindow(handle);
+    UnregisterClassW(kMainWindowClass, GetModuleHandleW(nullptr));
 }
 
 }  // namespace

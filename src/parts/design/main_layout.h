@@ -46,7 +46,10 @@ struct ControlLayout {
 
 inline constexpr FontSpec kWindowFont{12, true};
 inline constexpr wchar_t kFontFace[] = L"ＭＳ Ｐゴシック";
-inline constexpr int kFontCharset = 128;  // SHIFTJIS_CHARSET
+inline constexpr wchar_t kFontFaceEnglish[] = L"MS PGothic";  // the same face's other name
+inline constexpr int kFontCharset = 128;                      // SHIFTJIS_CHARSET
+// Where the face is not installed.
+inline constexpr wchar_t kFallbackFontFace[] = L"Tahoma";
 
 inline constexpr int kClientWidth = 4410;
 inline constexpr int kClientHeight = 1740;
