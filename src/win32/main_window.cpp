@@ -129,10 +129,10 @@ HWND MainWindow::create() {
     HMENU menu = CreateMenu();
     AppendMenuW(menu, MF_STRING, kMenuAboutId, L"About(&A)");
 
-    const int screenDpi = dpiOfWindow(nullptr);
+    desktopDpi_ = desktopDpi();
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
-    CreateWindowExW(WS_EX_CONTROLPARENT, kMainWindowClass, kAppTitle, style, twipsToPixels(kDefaultLeft, screenDpi),
-                    twipsToPixels(kDefaultTop, screenDpi), 320, 240, nullptr, menu, instance_, this);
+    CreateWindowExW(WS_EX_CONTROLPARENT, kMainWindowClass, kAppTitle, style, scale().placePixels(kDefaultLeft),
+                    scale().placePixels(kDefaultTop), 320, 240, nullptr, menu, instance_, this);
     if (!window_) return nullptr;
     dpi_ = dpiOfWindow(window_);
 

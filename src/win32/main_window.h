@@ -7,6 +7,7 @@
 #include "ending.h"
 #include "fonts.h"
 #include "main_view.h"
+#include "window_twips.h"
 
 namespace rokan {
 
@@ -90,6 +91,7 @@ private:
         int width, minimumHeight, maximumHeight;
     };
     SizeBand sizeBand() const;
+    WindowTwips scale() const { return WindowTwips{desktopDpi_, dpi_}; }
     // The boxes' colours (main_window_colours.cpp).
     LRESULT onControlColour(HDC dc, HWND child, UINT message, WPARAM wParam, LPARAM lParam);
     HBRUSH brushFor(Colour colour);
@@ -110,6 +112,7 @@ private:
     bool restorePending_ = false;
     Fonts fonts_;
     int dpi_ = 96;
+    int desktopDpi_ = 96;
     frmMain* form_ = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include "main_layout.h"
 #include "separator.h"
 #include "twips.h"
+#include "window_twips.h"
 #include "window_geometry.h"
 
 // The main window's geometry: the controls in twips at the window's DPI, the
@@ -75,31 +76,33 @@ MainWindow::Place MainWindow::normalPlace() const {
 }
 
 float MainWindow::left() {
-    return static_cast<float>(pixelsToTwips(normalPlace().outer.left, dpi_));
+    return static_cast<float>(scale().place(normalPlace().outer.left));
 }
 
 float MainWindow::top() {
-    return static_cast<float>(pixelsToTwips(normalPlace().outer.top, dpi_));
+    return static_cast<float>(scale().place(normalPlace().outer.top));
 }
 
 float MainWindow::width() {
-    return static_cast<float>(outerTwipsFor(normalPlace().client.right, kDesignFrameWidth, dpi_));
+    return static_cast<float>(scale().width(normalPlace().client.right));
 }
 
 float MainWindow::height() {
-    return static_cast<float>(outerTwipsFor(normalPlace().client.bottom, kDesignFrameHeight, dpi_));
+    return static_cast<float>(scale().height(normalPlace().client.bottom));
 }
 
+// Moving onto a monitor of another DPI changes the window's DPI (and size)
+// before the move returns; the next value is converted at the new one.
 void MainWindow::setLeft(float twips) {
     RECT outer{};
     GetWindowRect(window_, &outer);
-    moveTo(window_, twipsToPixels(twips, dpi_), outer.top);
+    moveTo(window_, scale().placePixels(twips), outer.top);
 }
 
 void MainWindow::setTop(float twips) {
     RECT outer{};
     GetWindowRect(window_, &outer);
-    moveTo(window_, outer.left, twipsToPixels(twips, dpi_));
+    moveTo(window_, outer.left, scale().placePixels(twips));
 }
 
 // A size that rounds to the pixels the window already has changes nothing and
@@ -107,14 +110,14 @@ void MainWindow::setTop(float twips) {
 void MainWindow::setWidth(float twips) {
     RECT client{};
     GetClientRect(window_, &client);
-    const int pixels = std::max(0, clientPixelsFor(twips, kDesignFrameWidth, dpi_));
+    const int pixels = scale().clientWidth(twips);
     if (pixels != client.right) setClientSize(window_, pixels, client.bottom);
 }
 
 void MainWindow::setHeight(float twips) {
     RECT client{};
     GetClientRect(window_, &client);
-    const int pixels = std::max(0, clientPixelsFor(twips, kDesignFrameHeight, dpi_));
+    const int pixels = scale().clientHeight(twips);
     if (pixels != client.bottom) setClientSize(window_, client.right, pixels);
 }
 
@@ -122,22 +125,33 @@ bool MainWindow::minimized() {
     return IsIconic(window_) != FALSE;
 }
 
-bool MainWindow::onAnyMonitor() {
-    RECT outer{};
-    GetWindowRect(window_, &outer);
+namespace {
+
+bool onSomeMonitor(const RECT& outer) {
     return MonitorFromRect(&outer, MONITOR_DEFAULTTONULL) != nullptr;
 }
 
+}  // namespace
+
+bool MainWindow::onAnyMonitor() {
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    return onSomeMonitor(outer);
+}
+
 // Wine forgets a minimized window's normal rectangle and restores it at a size
-// of its own; put it back where and as large as it was.
+// of its own; put it back where and as large as it was. Not where no monitor
+// shows it any more (one unplugged meanwhile): Windows has restored the window
+// onto a monitor that remains, and there it stays.
 void MainWindow::onSize(WPARAM kind) {
     if (kind == SIZE_MINIMIZED) {
         restorePending_ = true;
     } else if (restorePending_) {
         restorePending_ = false;
         const RECT& normal = normalPlace_.outer;
-        SetWindowPos(window_, nullptr, normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (onSomeMonitor(normal))
+            SetWindowPos(window_, nullptr, normal.left, normal.top, normal.right - normal.left,
+                         normal.bottom - normal.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (form_) form_->Form_Resize();
     rememberNormalPlace();

@@ -2,35 +2,24 @@
 // run (the window told of each by WM_DPICHANGED, as Windows tells it). Run in
 // the test prefix, which has the designed face, and in a default prefix,
 // which lacks it.
-#include <gtest/gtest.h>
-
 #include <string>
 
-#include "control_ids.h"
-#include "main_window.h"
+#include "shell_window.h"
 
 namespace rokan {
 namespace {
 
-class Fonts : public ::testing::Test {
+class Fonts : public ShellWindowTest {
 protected:
     void SetUp() override {
-        handle = window.create();
-        ASSERT_NE(handle, nullptr);
+        ShellWindowTest::SetUp();
         ShowWindow(handle, SW_SHOWNOACTIVATE);
-    }
-    // The next test registers the window's class again.
-    void TearDown() override {
-        DestroyWindow(handle);
-        UnregisterClassW(kMainWindowClass, GetModuleHandleW(nullptr));
     }
 
     void atDpi(int dpi) {
         RECT suggested{0, 0, 700, 400};
         SendMessageW(handle, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     }
-    HWND child(Control id) const { return GetDlgItem(handle, controlId(id)); }
-
     // The text as the control's own font draws it.
     static SIZE extent(HWND control, const std::wstring& text, std::wstring* face = nullptr) {
         HDC dc = GetDC(control);
@@ -56,11 +45,6 @@ protected:
     static int firstCharacterX(HWND edit) {
         return static_cast<short>(LOWORD(SendMessageW(edit, EM_POSFROMCHAR, 0, 0)));
     }
-
-    Ending ending;
-    EchoLinkWait wait{WaitBounds{}, ending};
-    MainWindow window{GetModuleHandleW(nullptr), wait, ending};
-    HWND handle = nullptr;
 };
 
 // Every caption inside its control (a button's inside its raised edge), and
