@@ -92,6 +92,10 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
             return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message, wParam,
                                    lParam);
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            onColoursChanged();
+            return 0;
         case WM_TIMER:
             onTimer(wParam);
             return 0;

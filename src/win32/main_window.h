@@ -95,6 +95,8 @@ private:
     // The boxes' colours (main_window_colours.cpp).
     LRESULT onControlColour(HDC dc, HWND child, UINT message, WPARAM wParam, LPARAM lParam);
     HBRUSH brushFor(Colour colour);
+    static bool tintReads(Colour colour);
+    void onColoursChanged();
 
     HWND control(Control id) const { return controls_[static_cast<int>(id)]; }
 

@@ -103,9 +103,9 @@ inline constexpr std::array<BoxName, 3> kBoxNames{{
 
 // The etched separator along the top of the client area.
 inline constexpr std::array<SeparatorLine, 3> kSeparator{{
-    {0, 5460, 0x00FFFFFF, 2},
-    {0, 4380, 0x00808080, 1},
-    {0, 5520, 0x00808080, 1},
+    {0, 5460, 0x00FFFFFF, 2, SeparatorLine::Edge::highlight},
+    {0, 4380, 0x00808080, 1, SeparatorLine::Edge::shadow},
+    {0, 5520, 0x00808080, 1, SeparatorLine::Edge::shadow},
 }};
 
 }  // namespace rokan
