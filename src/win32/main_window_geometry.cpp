@@ -6,7 +6,6 @@
 #include "main_layout.h"
 #include "separator.h"
 #include "twips.h"
-#include "window_twips.h"
 #include "window_geometry.h"
 
 // The main window's geometry: the controls in twips at the window's DPI, the
