@@ -22,8 +22,9 @@ public:
 
     void run(HWND owner);
 
-    void setLeft(float twips) override { moveTo(dialog_, twipsToPixels(twips, dpi_), windowRect().top); }
-    void setTop(float twips) override { moveTo(dialog_, windowRect().left, twipsToPixels(twips, dpi_)); }
+    // In the main window's terms: screen coordinates at the desktop's one DPI.
+    void setLeft(float twips) override { moveTo(dialog_, twipsToPixels(twips, desktopDpi()), windowRect().top); }
+    void setTop(float twips) override { moveTo(dialog_, windowRect().left, twipsToPixels(twips, desktopDpi())); }
     void setCaption(const std::wstring& caption) override {
         if (!SetWindowTextW(dialog_, caption.c_str())) throw Failure{};
     }

@@ -92,6 +92,10 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
             return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message, wParam,
                                    lParam);
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            onColoursChanged();
+            return 0;
         case WM_TIMER:
             onTimer(wParam);
             return 0;
@@ -129,10 +133,10 @@ HWND MainWindow::create() {
     HMENU menu = CreateMenu();
     AppendMenuW(menu, MF_STRING, kMenuAboutId, L"About(&A)");
 
-    const int screenDpi = dpiOfWindow(nullptr);
+    desktopDpi_ = desktopDpi();
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
-    CreateWindowExW(WS_EX_CONTROLPARENT, kMainWindowClass, kAppTitle, style, twipsToPixels(kDefaultLeft, screenDpi),
-                    twipsToPixels(kDefaultTop, screenDpi), 320, 240, nullptr, menu, instance_, this);
+    CreateWindowExW(WS_EX_CONTROLPARENT, kMainWindowClass, kAppTitle, style, scale().placePixels(kDefaultLeft),
+                    scale().placePixels(kDefaultTop), 320, 240, nullptr, menu, instance_, this);
     if (!window_) return nullptr;
     dpi_ = dpiOfWindow(window_);
 
@@ -147,11 +151,7 @@ HWND MainWindow::create() {
                             layout.text, styleOf(layout.kind), 0, 0, 0, 0, window_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(layout.id))), instance_, nullptr);
         controls_[static_cast<int>(layout.id)] = child;
-        if (layout.kind == ControlKind::edit) {
-            SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // no limit but memory's
-            // Narrow margins, as the classic text box had: "10" must fit the minutes box.
-            SendMessageW(child, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
-        }
+        if (layout.kind == ControlKind::edit) SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // no limit but memory's
         if (hasKeyPressHandler(layout.id))
             SetWindowSubclass(child, keyPressProc, kKeyPressSubclass, reinterpret_cast<DWORD_PTR>(this));
     }
@@ -200,6 +200,15 @@ void MainWindow::setVisible(Control id, bool visible) {
 
 void MainWindow::setReadOnly(Control id, bool readOnly) {
     if (!SendMessageW(control(id), EM_SETREADONLY, readOnly, 0)) throw Failure{};
+    if (readOnly) showFromFirstCharacter(control(id));
+}
+
+// A box keeps the scroll it had while the caret sat after its last
+// character: a locked box, and the minutes box once the caret has left it,
+// show their text from its start.
+void MainWindow::showFromFirstCharacter(HWND edit) {
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
 }
 
 // Enabling a running timer leaves its interval as it is.
@@ -221,6 +230,7 @@ void MainWindow::destroy() {
 // EchoLinkWait); a click or a key sent by another program still arrives, and is
 // dropped here.
 void MainWindow::onCommand(int id, int notification) {
+    if (id == controlId(Control::gMin) && notification == EN_KILLFOCUS) showFromFirstCharacter(control(Control::gMin));
     if (!form_ || wait_.pending()) return;
     if (id == kMenuAboutId && notification == 0) {
         form_->mnuAbout_Click();

@@ -7,6 +7,7 @@
 #include "ending.h"
 #include "fonts.h"
 #include "main_view.h"
+#include "window_twips.h"
 
 namespace rokan {
 
@@ -66,6 +67,7 @@ private:
     static LRESULT CALLBACK keyPressProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                          DWORD_PTR self);
     void onKeyPress(HWND edit, int& key);
+    static void showFromFirstCharacter(HWND edit);
     // Geometry, paint and DPI (main_window_geometry.cpp).
     void onPaint();
     void onDpiChanged(int dpi, const RECT& suggested);
@@ -74,6 +76,9 @@ private:
     void onGetMinMaxInfo(MINMAXINFO& limits);
     void onSizing(WPARAM edge, RECT& dragged);
     void layoutControls();
+    void fitMinutesBox(HWND box, FontSpec designed);
+    static int widestTwoDigits(HWND box, HFONT font);
+    static int formattingWidth(HWND box);
     void rememberNormalPlace();
     // Where the window stands when not minimized, in pixels: its outer
     // rectangle and its client area.
@@ -86,9 +91,12 @@ private:
         int width, minimumHeight, maximumHeight;
     };
     SizeBand sizeBand() const;
+    WindowTwips scale() const { return WindowTwips{desktopDpi_, dpi_}; }
     // The boxes' colours (main_window_colours.cpp).
     LRESULT onControlColour(HDC dc, HWND child, UINT message, WPARAM wParam, LPARAM lParam);
     HBRUSH brushFor(Colour colour);
+    static bool tintReads(Colour colour);
+    void onColoursChanged();
 
     HWND control(Control id) const { return controls_[static_cast<int>(id)]; }
 
@@ -106,6 +114,7 @@ private:
     bool restorePending_ = false;
     Fonts fonts_;
     int dpi_ = 96;
+    int desktopDpi_ = 96;
     frmMain* form_ = nullptr;
 };
 

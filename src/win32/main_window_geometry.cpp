@@ -18,9 +18,50 @@ void MainWindow::layoutControls() {
         HWND child = control(layout.id);
         MoveWindow(child, twipsToPixels(layout.left, dpi_), twipsToPixels(layout.top, dpi_),
                    twipsToPixels(layout.width, dpi_), twipsToPixels(layout.height, dpi_), FALSE);
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(layout.font, dpi_)), FALSE);
+        if (layout.id == Control::gMin)
+            fitMinutesBox(child, layout.font);
+        else
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(layout.font, dpi_)), FALSE);
     }
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+// The minutes box holds two digits whole, with room for the caret after
+// them. A new font gives an edit box that font's margins, which leave too
+// little of it: it gets none, its sunken edge being margin enough. A face
+// whose digits are wider than the designed face's (IPA's under Wine) is made
+// smaller until they fit; three digits are the design's limit.
+void MainWindow::fitMinutesBox(HWND box, FontSpec designed) {
+    constexpr int kMostPixelsOff = 4;
+    for (int smallerBy = 0;; ++smallerBy) {
+        HFONT font = fonts_.get(designed, dpi_, smallerBy);
+        SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SendMessageW(box, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+        if (smallerBy == kMostPixelsOff || widestTwoDigits(box, font) < formattingWidth(box)) return;
+    }
+}
+
+int MainWindow::widestTwoDigits(HWND box, HFONT font) {
+    HDC dc = GetDC(box);
+    HGDIOBJ old = SelectObject(dc, font);
+    int widest = 0;
+    for (wchar_t tens = L'1'; tens <= L'9'; ++tens) {
+        for (wchar_t ones = L'0'; ones <= L'9'; ++ones) {
+            const wchar_t number[] = {tens, ones};
+            SIZE size{};
+            GetTextExtentPoint32W(dc, number, 2, &size);
+            widest = std::max<int>(widest, size.cx);
+        }
+    }
+    SelectObject(dc, old);
+    ReleaseDC(box, dc);
+    return widest;
+}
+
+int MainWindow::formattingWidth(HWND box) {
+    RECT rect{};
+    SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
+    return rect.right - rect.left;
 }
 
 // A minimized window reports the place it will be restored to, so that
@@ -34,31 +75,33 @@ MainWindow::Place MainWindow::normalPlace() const {
 }
 
 float MainWindow::left() {
-    return static_cast<float>(pixelsToTwips(normalPlace().outer.left, dpi_));
+    return static_cast<float>(scale().place(normalPlace().outer.left));
 }
 
 float MainWindow::top() {
-    return static_cast<float>(pixelsToTwips(normalPlace().outer.top, dpi_));
+    return static_cast<float>(scale().place(normalPlace().outer.top));
 }
 
 float MainWindow::width() {
-    return static_cast<float>(outerTwipsFor(normalPlace().client.right, kDesignFrameWidth, dpi_));
+    return static_cast<float>(scale().width(normalPlace().client.right));
 }
 
 float MainWindow::height() {
-    return static_cast<float>(outerTwipsFor(normalPlace().client.bottom, kDesignFrameHeight, dpi_));
+    return static_cast<float>(scale().height(normalPlace().client.bottom));
 }
 
+// Moving onto a monitor of another DPI changes the window's DPI (and size)
+// before the move returns; the next value is converted at the new one.
 void MainWindow::setLeft(float twips) {
     RECT outer{};
     GetWindowRect(window_, &outer);
-    moveTo(window_, twipsToPixels(twips, dpi_), outer.top);
+    moveTo(window_, scale().placePixels(twips), outer.top);
 }
 
 void MainWindow::setTop(float twips) {
     RECT outer{};
     GetWindowRect(window_, &outer);
-    moveTo(window_, outer.left, twipsToPixels(twips, dpi_));
+    moveTo(window_, outer.left, scale().placePixels(twips));
 }
 
 // A size that rounds to the pixels the window already has changes nothing and
@@ -66,14 +109,14 @@ void MainWindow::setTop(float twips) {
 void MainWindow::setWidth(float twips) {
     RECT client{};
     GetClientRect(window_, &client);
-    const int pixels = std::max(0, clientPixelsFor(twips, kDesignFrameWidth, dpi_));
+    const int pixels = scale().clientWidth(twips);
     if (pixels != client.right) setClientSize(window_, pixels, client.bottom);
 }
 
 void MainWindow::setHeight(float twips) {
     RECT client{};
     GetClientRect(window_, &client);
-    const int pixels = std::max(0, clientPixelsFor(twips, kDesignFrameHeight, dpi_));
+    const int pixels = scale().clientHeight(twips);
     if (pixels != client.bottom) setClientSize(window_, client.right, pixels);
 }
 
@@ -81,22 +124,33 @@ bool MainWindow::minimized() {
     return IsIconic(window_) != FALSE;
 }
 
-bool MainWindow::onAnyMonitor() {
-    RECT outer{};
-    GetWindowRect(window_, &outer);
+namespace {
+
+bool onSomeMonitor(const RECT& outer) {
     return MonitorFromRect(&outer, MONITOR_DEFAULTTONULL) != nullptr;
 }
 
+}  // namespace
+
+bool MainWindow::onAnyMonitor() {
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    return onSomeMonitor(outer);
+}
+
 // Wine forgets a minimized window's normal rectangle and restores it at a size
-// of its own; put it back where and as large as it was.
+// of its own; put it back where and as large as it was. Not where no monitor
+// shows it any more (one unplugged meanwhile): Windows has restored the window
+// onto a monitor that remains, and there it stays.
 void MainWindow::onSize(WPARAM kind) {
     if (kind == SIZE_MINIMIZED) {
         restorePending_ = true;
     } else if (restorePending_) {
         restorePending_ = false;
         const RECT& normal = normalPlace_.outer;
-        SetWindowPos(window_, nullptr, normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (onSomeMonitor(normal))
+            SetWindowPos(window_, nullptr, normal.left, normal.top, normal.right - normal.left,
+                         normal.bottom - normal.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (form_) form_->Form_Resize();
     rememberNormalPlace();

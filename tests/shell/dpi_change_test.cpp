@@ -1,9 +1,7 @@
 // The real main window, moved to a monitor of 144 DPI, as Windows tells it
 // with WM_DPICHANGED (Wine never sends it).
-#include <gtest/gtest.h>
-
-#include "control_ids.h"
-#include "main_window.h"
+#include "dpi.h"
+#include "shell_window.h"
 #include "twips.h"
 #include "window_geometry.h"
 
@@ -12,13 +10,9 @@ namespace {
 
 constexpr int kNewDpi = 144;
 
-TEST(DpiChange, ControlsFontsAndTheSizeBandFollowTheNewDpi) {
-    Ending ending;
-    EchoLinkWait wait{WaitBounds{}, ending};
-    MainWindow window(GetModuleHandleW(nullptr), wait, ending);
-    HWND handle = window.create();
-    ASSERT_NE(handle, nullptr);
+using DpiChange = ShellWindowTest;
 
+TEST_F(DpiChange, ControlsFontsAndTheSizeBandFollowTheNewDpi) {
     RECT suggested{100, 50, 100 + 700, 50 + 400};
     SendMessageW(handle, WM_DPICHANGED, MAKEWPARAM(kNewDpi, kNewDpi), reinterpret_cast<LPARAM>(&suggested));
 
@@ -27,7 +21,7 @@ TEST(DpiChange, ControlsFontsAndTheSizeBandFollowTheNewDpi) {
     EXPECT_EQ(outer.left, 100);
     EXPECT_EQ(outer.top, 50);
     for (const ControlLayout& layout : kMainControls) {
-        HWND control = GetDlgItem(handle, controlId(layout.id));
+        HWND control = child(layout.id);
         RECT placed{};
         GetWindowRect(control, &placed);
         MapWindowPoints(nullptr, handle, reinterpret_cast<POINT*>(&placed), 2);
@@ -46,7 +40,12 @@ TEST(DpiChange, ControlsFontsAndTheSizeBandFollowTheNewDpi) {
     EXPECT_EQ(limits.ptMinTrackSize.x, clientPixelsFor(kFixedWidth, kDesignFrameWidth, kNewDpi) + frame.cx);
     EXPECT_EQ(limits.ptMinTrackSize.y, clientPixelsFor(kMinimumHeight, kDesignFrameHeight, kNewDpi) + frame.cy);
     EXPECT_EQ(limits.ptMaxTrackSize.y, clientPixelsFor(kMaximumHeight, kDesignFrameHeight, kNewDpi) + frame.cy + 1);
-    DestroyWindow(handle);
+}
+
+// Where GetDpiForWindow is missing (Windows 8.1, 10 before 1607) the
+// monitor's DPI comes from shcore, loaded from System32 by hand.
+TEST_F(DpiChange, ShcoreGivesTheMonitorsDpiWhereGetDpiForWindowIsMissing) {
+    EXPECT_EQ(dpiOfMonitor(handle), dpiOfWindow(handle));  // GetDpiForWindow, which Wine has
 }
 
 }  // namespace

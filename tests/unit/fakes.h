@@ -20,6 +20,7 @@
 #include "number_text.h"
 #include "process.h"
 #include "twips.h"
+#include "window_twips.h"
 
 namespace rokan::test {
 
@@ -79,26 +80,36 @@ public:
     void setTimerEnabled(bool on) override { change(on ? L"timer on" : L"timer off", timerEnabled, on, true); }
     void destroy() override { record(L"destroy"); }
 
-    // Geometry as a pixel-based window system keeps it: a size that rounds to
-    // the pixels the window has changes nothing; one that changes it raises
-    // `resized` before the setter returns, as Windows does.
-    float left() override { return pixelsToTwips(leftPx, dpi); }
-    float top() override { return pixelsToTwips(topPx, dpi); }
-    float width() override { return outerTwipsFor(clientWidthPx, kDesignFrameWidth, dpi); }
-    float height() override { return outerTwipsFor(clientHeightPx, kDesignFrameHeight, dpi); }
-    void setLeft(float twips) override { change(L"left " + twipsText(twips), leftPx, twipsToPixels(twips, dpi), true); }
-    void setTop(float twips) override { change(L"top " + twipsText(twips), topPx, twipsToPixels(twips, dpi), true); }
-    void setWidth(float twips) override { resize(L"width ", twips, clientWidthPx, kDesignFrameWidth); }
-    void setHeight(float twips) override { resize(L"height ", twips, clientHeightPx, kDesignFrameHeight); }
+    // Geometry as a pixel-based window system keeps it, converted as the
+    // shell converts it: a size that rounds to the pixels the window has
+    // changes nothing; one that changes it raises `resized` before the setter
+    // returns, as Windows does. A move onto a monitor of another DPI scales
+    // the window to it and raises `resized`, as WM_DPICHANGED does.
+    float left() override { return scale().place(leftPx); }
+    float top() override { return scale().place(topPx); }
+    float width() override { return scale().width(clientWidthPx); }
+    float height() override { return scale().height(clientHeightPx); }
+    void setLeft(float twips) override { move(L"left ", twips, leftPx); }
+    void setTop(float twips) override { move(L"top ", twips, topPx); }
+    void setWidth(float twips) override { resize(L"width ", twips, clientWidthPx, scale().clientWidth(twips)); }
+    void setHeight(float twips) override { resize(L"height ", twips, clientHeightPx, scale().clientHeight(twips)); }
     bool minimized() override { return isMinimized; }
-    // One 1024 x 768 monitor.
     bool onAnyMonitor() override {
-        return leftPx < 1024 && topPx < 768 && leftPx + clientWidthPx + 8 > 0 && topPx + clientHeightPx + 50 > 0;
+        const std::vector<Monitor> all = screens();
+        return std::any_of(all.begin(), all.end(), [&](const Monitor& m) {
+            return leftPx < m.right && topPx < m.bottom && leftPx + clientWidthPx + 8 > m.left &&
+                   topPx + clientHeightPx + 50 > m.top;
+        });
     }
 
     // In pixels; created at the design rectangle at 96 DPI.
-    int dpi = 96;
+    int dpi = 96;         // the window's, its monitor's
+    int desktopDpi = 96;  // the one scale of screen coordinates
     int leftPx = 11, topPx = 3, clientWidthPx = 294, clientHeightPx = 116;
+    struct Monitor {
+        int left, top, right, bottom, dpi;
+    };
+    std::vector<Monitor> monitors;  // none: one 1024 x 768 monitor at the window's DPI
     bool isMinimized = false;
     std::function<void()> resized;
     int resizeDepth = 0, deepestResize = 0;
@@ -122,11 +133,29 @@ private:
         field = value;
     }
     static std::wstring twipsText(float twips) { return decimalText(std::lround(twips)); }
-    void resize(const wchar_t* name, float twips, int& pixels, int designFrame) {
+    WindowTwips scale() const { return WindowTwips{desktopDpi, dpi}; }
+    std::vector<Monitor> screens() const {
+        return monitors.empty() ? std::vector<Monitor>{{0, 0, 1024, 768, dpi}} : monitors;
+    }
+    void move(const wchar_t* name, float twips, int& pixels) {
+        change(name + twipsText(twips), pixels, scale().placePixels(twips), true);
+        const int centreX = leftPx + clientWidthPx / 2, centreY = topPx + clientHeightPx / 2;
+        for (const Monitor& m : screens()) {
+            if (centreX < m.left || centreX >= m.right || centreY < m.top || centreY >= m.bottom || m.dpi == dpi)
+                continue;
+            clientWidthPx = clientWidthPx * m.dpi / dpi;
+            clientHeightPx = clientHeightPx * m.dpi / dpi;
+            dpi = m.dpi;
+            raiseResized();
+        }
+    }
+    void resize(const wchar_t* name, float twips, int& pixels, int wanted) {
         record(name + twipsText(twips));
-        const int wanted = std::max(0, clientPixelsFor(twips, designFrame, dpi));
         if (wanted == pixels) return;
         pixels = wanted;
+        raiseResized();
+    }
+    void raiseResized() {
         if (!resized) return;
         deepestResize = std::max(deepestResize, ++resizeDepth);
         resized();

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "about_layout.h"
+#include "contrast.h"
 #include "fakes.h"
 #include "main_layout.h"
 
@@ -46,6 +47,17 @@ lblVersion 1740 0 1815 225
 copyright 0 1680 3555 255 centred
 readme 720 540 2835 255
 )");
+}
+
+// The contrast the high-contrast test judges the screen by, against WCAG's
+// own figures: black on white is 21 : 1, #767676 the lightest grey that
+// reads on white; white on the muted tint is what High Contrast Black got.
+TEST(Contrast, MeasuresAsWcagDoes) {
+    const std::tuple<std::uint32_t, std::uint32_t, double> rows[] = {
+        {0x000000, 0xFFFFFF, 21.0},     {0xFFFFFF, 0x000000, 21.0},      {0x767676, 0xFFFFFF, 4.54},
+        {0xFFFFFF, kMutedColour, 1.72}, {0x000000, kMutedColour, 12.23}, {0x123456, 0x123456, 1.0},
+    };
+    for (const auto& [a, b, ratio] : rows) EXPECT_NEAR(contrastRatio(a, b), ratio, 0.01) << std::hex << a << ' ' << b;
 }
 
 }  // namespace

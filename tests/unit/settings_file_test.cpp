@@ -100,7 +100,7 @@ TEST_F(SettingsFile, TheWriterPutsFourNumbersWithTheirSignPositionBesideTheProgr
         {168, 100, 7, 515, 154, "position= 857.1429, 60, 4534.286, 2130\r\n"},
     };
     for (const auto& [dpi, left, top, width, height, expected] : rows) {
-        view.dpi = dpi;
+        view.dpi = view.desktopDpi = dpi;  // one monitor: its DPI is the desktop's
         view.leftPx = left, view.topPx = top, view.clientWidthPx = width, view.clientHeightPx = height;
         settings.iniWrite();
         EXPECT_EQ(file(), expected);
@@ -144,6 +144,34 @@ TEST_F(SettingsAtStartAndEnd, TheStoredRectangleComesBackUnderTheSizePolicyAndIs
     view.leftPx = 90;
     EXPECT_TRUE(endsProcess([&] { form.unload(); }));
     EXPECT_EQ(folder.read("rokan.ini"), "position= 1350, 780, 4530, 2565\r\n");
+}
+
+// A desktop of a 100% monitor and a 150% one to its right: the window
+// written on either, as the operator left it, comes back to the same pixels
+// at the next start, which opens it on the first at the default place. The
+// desktop's DPI converts the place, the window's own its size.
+TEST_F(SettingsAtStartAndEnd, APlaceOnEitherOfTwoMonitorsOfTheirOwnDpiComesBackToTheSamePixels) {
+    view.monitors = {{0, 0, 1920, 1080, 96}, {1920, 0, 4800, 1620, 144}};
+    const FakeView started = view;
+    // Where the window stood, at its monitor's DPI: the full window there.
+    const std::tuple<int, int, int, int, int> rows[] = {
+        {2500, 200, 144, 441, 175},
+        {300, 150, 96, 294, 117},
+        {1700, 900, 96, 294, 88},  // its right edge on the second monitor, the compact window
+    };
+    for (const auto& [left, top, dpi, width, height] : rows) {
+        SCOPED_TRACE(left);
+        view.leftPx = left, view.topPx = top, view.dpi = dpi, view.clientWidthPx = width, view.clientHeightPx = height;
+        settings.iniWrite();
+
+        view.leftPx = started.leftPx, view.topPx = started.topPx, view.dpi = started.dpi;
+        view.clientWidthPx = started.clientWidthPx, view.clientHeightPx = started.clientHeightPx;
+        bool ok = false;
+        settings.iniRead(ok);
+        EXPECT_TRUE(ok);
+        EXPECT_EQ(std::tuple(view.leftPx, view.topPx, view.dpi, view.clientWidthPx, view.clientHeightPx),
+                  std::tuple(left, top, dpi, width, height));
+    }
 }
 
 // A file that was never there is gone too: only one that stays is emptied instead.

@@ -172,6 +172,8 @@ inline void postMenuCommand(HWND hwnd, int id) {
 // True when the screen point shows this colour, each channel within a
 // tolerance: a display at less than 24 bits rounds colours.
 bool showsColour(POINT at, COLORREF colour);
+// The colours of a screen rectangle, row by row (in no particular row order).
+std::vector<COLORREF> screenPixels(const RECT& screenRect);
 // Saves the rectangle, once it has stopped changing, as a 24-bit BMP file.
 // Throws std::runtime_error when it cannot.
 void saveScreenBmp(const RECT& screenRect, const std::filesystem::path& file);

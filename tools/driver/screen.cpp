@@ -33,6 +33,20 @@ std::vector<char> screenRows(const RECT& r, BITMAPINFOHEADER& info) {
 }
 }  // namespace
 
+std::vector<COLORREF> screenPixels(const RECT& r) {
+    BITMAPINFOHEADER info;
+    const std::vector<char> rows = screenRows(r, info);
+    const std::size_t stride = static_cast<std::size_t>((info.biWidth * 3 + 3) & ~3);
+    std::vector<COLORREF> pixels;
+    for (std::size_t row = 0; row < static_cast<std::size_t>(info.biHeight); ++row) {
+        for (std::size_t column = 0; column < static_cast<std::size_t>(info.biWidth); ++column) {
+            const auto* bgr = reinterpret_cast<const unsigned char*>(rows.data() + row * stride + column * 3);
+            pixels.push_back(RGB(bgr[2], bgr[1], bgr[0]));
+        }
+    }
+    return pixels;
+}
+
 bool showsColour(POINT at, COLORREF colour) {
     HDC screen = GetDC(nullptr);
     const COLORREF shown = GetPixel(screen, at.x, at.y);

@@ -34,8 +34,8 @@ inline constexpr std::array<AboutLabelLayout, 6> kAboutLabels{{
 // The etched line between the readme note and the message.
 inline constexpr int kAboutSeparatorY = 840;
 inline constexpr std::array<SeparatorLine, 2> kAboutSeparator{{
-    {0, 3540, 0x00FFFFFF, 2},
-    {0, 3540, 0x00808080, 1},
+    {0, 3540, 0x00FFFFFF, 2, SeparatorLine::Edge::highlight},
+    {0, 3540, 0x00808080, 1, SeparatorLine::Edge::shadow},
 }};
 
 }  // namespace rokan

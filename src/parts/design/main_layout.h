@@ -46,7 +46,10 @@ struct ControlLayout {
 
 inline constexpr FontSpec kWindowFont{12, true};
 inline constexpr wchar_t kFontFace[] = L"ＭＳ Ｐゴシック";
-inline constexpr int kFontCharset = 128;  // SHIFTJIS_CHARSET
+inline constexpr wchar_t kFontFaceEnglish[] = L"MS PGothic";  // the same face's other name
+inline constexpr int kFontCharset = 128;                      // SHIFTJIS_CHARSET
+// Where the face is not installed.
+inline constexpr wchar_t kFallbackFontFace[] = L"Tahoma";
 
 inline constexpr int kClientWidth = 4410;
 inline constexpr int kClientHeight = 1740;
@@ -100,9 +103,9 @@ inline constexpr std::array<BoxName, 3> kBoxNames{{
 
 // The etched separator along the top of the client area.
 inline constexpr std::array<SeparatorLine, 3> kSeparator{{
-    {0, 5460, 0x00FFFFFF, 2},
-    {0, 4380, 0x00808080, 1},
-    {0, 5520, 0x00808080, 1},
+    {0, 5460, 0x00FFFFFF, 2, SeparatorLine::Edge::highlight},
+    {0, 4380, 0x00808080, 1, SeparatorLine::Edge::shadow},
+    {0, 5520, 0x00808080, 1, SeparatorLine::Edge::shadow},
 }};
 
 }  // namespace rokan

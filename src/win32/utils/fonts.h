@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include <map>
-#include <utility>
+#include <tuple>
 
 #include "main_layout.h"
 
@@ -16,11 +16,20 @@ public:
     Fonts& operator=(const Fonts&) = delete;
     ~Fonts() { clear(); }
 
-    HFONT get(FontSpec wanted, int dpi);
+    // smallerBy: pixels off the character height, for a box the face's
+    // digits are too wide for.
+    HFONT get(FontSpec wanted, int dpi, int smallerBy = 0);
     void clear();
 
+    // The face every control's font is made in, with its charset.
+    struct Face {
+        const wchar_t* name;
+        int charset;
+    };
+    static Face chosenFace();
+
 private:
-    std::map<std::pair<int, int>, HFONT> fonts_;  // (hundredths of a point, weight)
+    std::map<std::tuple<int, int, int>, HFONT> fonts_;  // (hundredths of a point, weight, smallerBy)
     int dpi_ = 0;
 };
 

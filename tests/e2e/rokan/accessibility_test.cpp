@@ -1,8 +1,13 @@
 // The main window as a screen reader meets it, through Microsoft Active
 // Accessibility: every control in tab order, what it is called, what it is,
-// and what the operator must hear while the noise-cancel panel mutes.
+// and what the operator must hear while the noise-cancel panel mutes; and as
+// an operator with high-contrast colours sees it.
 #include <oleacc.h>
 
+#include <algorithm>
+#include <map>
+
+#include "contrast.h"
 #include "rokan_fixture.h"
 
 namespace rokan::e2e {
@@ -73,6 +78,63 @@ TEST_F(RokanTest, AScreenReaderReadsEveryControlInTabOrderAndHearsTheMuteCountAn
     expectRead(true, L"N0CALL", L"9");
     click(control(Control::btnMuteOff));
     expectRead(false, L"N0CALL", L"10");
+}
+
+// High Contrast Black's colours, as Windows 10 sets them, for as long as a
+// test runs. Wine keeps no high-contrast flag (SPI_SETHIGHCONTRAST fails), so
+// only the colours change; and only programs started afterwards see them.
+class HighContrastColours {
+public:
+    HighContrastColours() {
+        for (int i = 0; i < kCount; ++i) saved_[i] = GetSysColor(kElements[i]);
+        const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+        const COLORREF colours[kCount] = {black, white, RGB(26, 235, 255), black, black, white};
+        SetSysColors(kCount, kElements, colours);
+    }
+    ~HighContrastColours() { SetSysColors(kCount, kElements, saved_); }
+    HighContrastColours(const HighContrastColours&) = delete;
+    HighContrastColours& operator=(const HighContrastColours&) = delete;
+
+private:
+    static constexpr int kCount = 6;
+    static constexpr INT kElements[kCount] = {COLOR_WINDOW,        COLOR_WINDOWTEXT, COLOR_HIGHLIGHT,
+                                              COLOR_HIGHLIGHTTEXT, COLOR_BTNFACE,    COLOR_BTNTEXT};
+    COLORREF saved_[kCount]{};
+};
+
+// A box's text against its background as the screen shows them: the
+// background is its commonest colour, the text the colour that stands
+// furthest from it (the core of a glyph, not its smoothed edge).
+double shownContrast(HWND box) {
+    RECT inside{};
+    GetClientRect(box, &inside);
+    MapWindowPoints(box, nullptr, reinterpret_cast<POINT*>(&inside), 2);
+    const std::vector<COLORREF> pixels = screenPixels(inside);
+    std::map<COLORREF, int> counts;
+    for (COLORREF pixel : pixels) ++counts[pixel];
+    const COLORREF background =
+        std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
+    double furthest = 1;
+    for (const auto& [colour, count] : counts) furthest = std::max(furthest, contrastRatio(colour, background));
+    return furthest;
+}
+
+// The muted boxes in those colours: the light blue tint would carry white
+// text at 1.7 : 1; they take colours that keep it readable.
+TEST_F(RokanTest, TheMutedBoxesStayReadableInHighContrastColours) {
+    const HighContrastColours highContrast;
+    ASSERT_NE(startRokan(), nullptr);
+    makeFull();
+    setText(control(Control::sCall), L"N0CALL");
+    click(control(Control::btnAutoMute));
+    expectChatLog(L".mute N0CALL\n");
+    ASSERT_TRUE(waitUntil([&] { return visible(control(Control::btnMuteOff)); }));
+    setFocus(control(Control::btnMuteOff));  // no caret in the boxes to be taken for text
+    for (Control box : {Control::sCall, Control::gMin}) {
+        double contrast = 0;
+        waitUntil([&] { return (contrast = shownContrast(control(box))) >= kReadableContrast; });
+        EXPECT_GE(contrast, kReadableContrast) << (box == Control::sCall ? "call sign" : "minutes");
+    }
 }
 
 }  // namespace

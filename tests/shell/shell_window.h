@@ -1,0 +1,29 @@
+#pragma once
+// The real main window in the test's process, with no form behind it.
+#include <gtest/gtest.h>
+
+#include "control_ids.h"
+#include "main_window.h"
+
+namespace rokan {
+
+class ShellWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        handle = window.create();
+        ASSERT_NE(handle, nullptr);
+    }
+    // The next test registers the window's class again.
+    void TearDown() override {
+        DestroyWindow(handle);
+        UnregisterClassW(kMainWindowClass, GetModuleHandleW(nullptr));
+    }
+    HWND child(Control id) const { return GetDlgItem(handle, controlId(id)); }
+
+    Ending ending;
+    EchoLinkWait wait{WaitBounds{}, ending};
+    MainWindow window{GetModuleHandleW(nullptr), wait, ending};
+    HWND handle = nullptr;
+};
+
+}  // namespace rokan
