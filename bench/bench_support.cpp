@@ -3,7 +3,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "standin_commands.h"
 #include "stats.h"
 
 namespace rokan::bench {
@@ -34,12 +33,6 @@ std::filesystem::path caretWindowExe() {
 std::filesystem::path attachedWindowExe() {
     return benchFolder() / "attached_window.exe";
 }
-std::filesystem::path standinExe() {
-    return benchFolder() / "echolink_standin.exe";
-}
-std::filesystem::path chatLogPath() {
-    return benchFolder() / STANDIN_CHAT_LOG_NAME;
-}
 
 std::int64_t fileSize(const std::filesystem::path& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -48,18 +41,13 @@ std::int64_t fileSize(const std::filesystem::path& path) {
 }
 
 void registerStandin() {
-    e2e::Process registration = e2e::Process::start(e2e::quoteArg(standinExe().wstring()) + L" /RegServer");
-    if (registration.waitExit() != std::optional<DWORD>(0))
-        throw std::runtime_error("echolink_standin.exe /RegServer failed");
+    if (!e2e::standin::setRegistered(true)) throw std::runtime_error("echolink_standin.exe /RegServer failed");
 }
 
 e2e::Process startStandin() {
-    e2e::Process standin = e2e::Process::start(e2e::quoteArg(standinExe().wstring()), benchFolder());
-    // The stand-in registers its class object before it creates its window.
-    if (!e2e::waitTopLevel(standin.pid(), {L"", STANDIN_WINDOW_TITLE}))
-        throw std::runtime_error("the stand-in's window did not appear");
-    standin.waitInputIdle();
-    return standin;
+    std::optional<e2e::Process> standin = e2e::standin::start(L"", benchFolder());
+    if (!standin) throw std::runtime_error("the stand-in's window did not appear");
+    return std::move(*standin);
 }
 
 void letStandinLeave(e2e::Process& standin, std::chrono::milliseconds timeout) {
@@ -69,10 +57,15 @@ void letStandinLeave(e2e::Process& standin, std::chrono::milliseconds timeout) {
 }
 
 void waitNoStandin(std::chrono::milliseconds timeout) {
-    const auto anyLeft = [] { return FindWindowW(nullptr, STANDIN_WINDOW_TITLE) != nullptr; };
-    if (e2e::waitUntil([&] { return !anyLeft(); }, timeout, std::chrono::milliseconds(5))) return;
-    if (!e2e::endWindowOwners(STANDIN_WINDOW_TITLE)) throw std::runtime_error("a stand-in would not end");
-    printNote("a stand-in outstayed its client and was ended by force");
+    switch (e2e::standin::endLeftovers(timeout)) {
+        case e2e::standin::Leftovers::none:
+            return;
+        case e2e::standin::Leftovers::endedByForce:
+            printNote("a stand-in outstayed its client and was ended by force");
+            return;
+        case e2e::standin::Leftovers::wouldNotEnd:
+            throw std::runtime_error("a stand-in would not end");
+    }
 }
 
 double cpuMs(HANDLE process) {

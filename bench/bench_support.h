@@ -10,6 +10,7 @@
 
 #include "bench_window_class.h"
 #include "driver/driver.h"
+#include "driver/standin.h"
 
 namespace rokan::bench {
 
@@ -22,8 +23,6 @@ std::filesystem::path rokanExe();
 std::filesystem::path bareWindowExe();
 std::filesystem::path caretWindowExe();
 std::filesystem::path attachedWindowExe();
-std::filesystem::path standinExe();
-std::filesystem::path chatLogPath();
 // -1 while the file does not exist.
 std::int64_t fileSize(const std::filesystem::path& path);
 

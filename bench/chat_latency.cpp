@@ -22,7 +22,7 @@ namespace {
 // Polled without sleeping, yielding the processor: a sleep's granularity
 // (a millisecond or more) would be as large as what is measured.
 double waitLogGrowth(std::int64_t from, double start) {
-    while (fileSize(chatLogPath()) <= from) {
+    while (fileSize(e2e::standin::chatLogPath()) <= from) {
         if (nowMs() - start > 10000) throw std::runtime_error("no chat line reached the log in 10 s");
         SwitchToThread();
     }
@@ -51,7 +51,7 @@ public:
     double send(const std::wstring& text) {
         e2e::setText(line_, text);
         if (e2e::focusedWindow(main_) != line_) throw std::runtime_error("the chat line lost the focus");
-        const std::int64_t before = fileSize(chatLogPath());
+        const std::int64_t before = fileSize(e2e::standin::chatLogPath());
         const double start = nowMs();
         e2e::pressEnter(line_);
         const double elapsed = waitLogGrowth(before, start);
@@ -90,7 +90,7 @@ public:
 
     double send(const std::wstring& text) {
         line_ = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-        const std::int64_t before = fileSize(chatLogPath());
+        const std::int64_t before = fileSize(e2e::standin::chatLogPath());
         const double start = nowMs();
         SetEvent(go_);
         const double elapsed = waitLogGrowth(before, start);
@@ -143,7 +143,7 @@ std::wstring lineText(const wchar_t* who, int index) {
 // Every line must have arrived once and in order, or the timings measured
 // something else than delivery.
 void checkLog(const std::vector<std::wstring>& expected) {
-    const std::string log = e2e::readFileUtf8(chatLogPath());
+    const std::string log = e2e::readFileUtf8(e2e::standin::chatLogPath());
     std::string wanted;
     for (const std::wstring& line : expected) wanted += e2e::narrow(line) + "\n";
     if (log != wanted)
@@ -157,7 +157,7 @@ int measureChatLatency(int lines) {
     constexpr int kWarmUpLines = 5;
     waitNoStandin();
     std::error_code ignored;
-    std::filesystem::remove(chatLogPath(), ignored);
+    std::filesystem::remove(e2e::standin::chatLogPath(), ignored);
     std::vector<std::wstring> expected;
     std::vector<double> viaRokan, direct, directCalls;
     {

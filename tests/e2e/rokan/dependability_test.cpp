@@ -118,7 +118,7 @@ TEST_F(Dependability, EchoLinkClosingMidCountdownTakesTheUnmuteAsANestedCall) {
 TEST_F(Dependability, AnEndWhileEchoLinkHasTheMuteStillUnmutesAtTheNextStart) {
     for (const bool loggingOff : {false, true}) {
         SCOPED_TRACE(loggingOff ? "log-off" : "killed");
-        std::filesystem::remove(exeDir() / STANDIN_CHAT_LOG_NAME);
+        standin::removeLogs();
         startStandin(L"/busy:3000");
         startRokan();
         noiseCancel(L"1");
@@ -150,8 +150,7 @@ TEST_F(Dependability, InsideEchoLinksClosingRokanOpensNoBoxAndNeverHangs) {
     };
     for (const auto& [name, mode, closingReturns] : rows) {
         SCOPED_TRACE(name);
-        std::filesystem::remove(exeDir() / STANDIN_CHAT_LOG_NAME);
-        std::filesystem::remove(exeDir() / STANDIN_CLOSING_LOG_NAME);
+        standin::removeLogs();
         std::filesystem::remove(record());
         startStandin(L"/nestedonly");
         startRokan();

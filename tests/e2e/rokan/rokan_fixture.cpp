@@ -4,12 +4,6 @@
 
 namespace rokan::e2e {
 
-namespace {
-std::wstring standinExe() {
-    return quoteArg((exeDir() / "echolink_standin.exe").wstring());
-}
-}  // namespace
-
 int pixels(int twips) {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
@@ -31,8 +25,7 @@ void RokanTest::SetUp() {
     std::filesystem::create_directories(folder);
     std::filesystem::copy_file(exeDir() / "rokan.exe", folder / "rokan.exe");
     endStandins();
-    std::filesystem::remove(exeDir() / STANDIN_CHAT_LOG_NAME);
-    std::filesystem::remove(exeDir() / STANDIN_CLOSING_LOG_NAME);
+    standin::removeLogs();
     // The user's own folder is the test's too: nothing there outlives it.
     std::filesystem::create_directories(folder / "AppData");
     SetEnvironmentVariableW(L"LOCALAPPDATA", (folder / "AppData").c_str());
@@ -64,39 +57,21 @@ HWND RokanTest::sendAndWaitBox(const std::wstring& line) {
 }
 
 void RokanTest::startStandin(const std::wstring& flags) {
-    standin.emplace(Process::start(standinExe() + L" " + flags));
-    EXPECT_NE(waitTopLevel(standin->pid(), {L"", STANDIN_WINDOW_TITLE}), nullptr);
+    standin = standin::start(flags);
+    EXPECT_TRUE(standin.has_value()) << "the stand-in's window did not appear";
 }
 
 void RokanTest::registerStandin(bool registered) {
-    const std::wstring command = standinExe() + (registered ? L" /RegServer" : L" /UnregServer");
-    EXPECT_EQ(Process::start(command).waitExit(), std::optional<DWORD>(0));
+    EXPECT_TRUE(standin::setRegistered(registered));
 }
 
 void RokanTest::endStandins() {
-    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, STANDIN_WINDOW_TITLE));)
-        postClose(window);
-    waitUntil([] { return !FindWindowW(nullptr, STANDIN_WINDOW_TITLE); });
-    EXPECT_TRUE(endWindowOwners(STANDIN_WINDOW_TITLE));
+    standin::closeAll();
+    EXPECT_NE(standin::endLeftovers(), standin::Leftovers::wouldNotEnd);
 }
 
-// Sent, not posted: a mode must hold before Rokan's next call reaches the stand-in.
-// No answer is expected from a command that ends the stand-in.
 void RokanTest::standinCommand(int command, LPARAM argument) {
-    HWND window = nullptr;
-    EXPECT_TRUE(waitUntil([&] { return (window = FindWindowW(nullptr, STANDIN_WINDOW_TITLE)) != nullptr; }));
-    SendMessageTimeoutW(window, WM_COMMAND, command, argument, SMTO_NORMAL, 5000, nullptr);
-}
-
-std::wstring RokanTest::chatLog() const {
-    std::error_code ec;
-    const auto log = exeDir() / STANDIN_CHAT_LOG_NAME;
-    return std::filesystem::exists(log, ec) ? widen(readFileUtf8(log)) : L"";
-}
-
-std::string RokanTest::closingLog() const {
-    std::ifstream in(exeDir() / STANDIN_CLOSING_LOG_NAME, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "";
+    EXPECT_TRUE(standin::command(command, argument));
 }
 
 int RokanTest::boxesOpen() const {

@@ -8,6 +8,7 @@
 #include "command_templates.h"
 #include "control_ids.h"
 #include "driver/driver.h"
+#include "driver/standin.h"
 #include "standin_commands.h"
 
 namespace rokan::e2e {
@@ -59,9 +60,9 @@ public:
     static void endStandins();
     void standinCommand(int command, LPARAM argument = 0);
     // What EchoLink accepted: a line each (escaping backslash, CR and LF; no line here holds one).
-    std::wstring chatLog() const;
+    std::wstring chatLog() const { return standin::chatLog(); }
     // How the stand-in's Closing calls returned: a line each.
-    std::string closingLog() const;
+    std::string closingLog() const { return standin::closingLog(); }
     void expectChatLog(const std::wstring& log) {
         waitUntil([&] { return chatLog() == log; });
         EXPECT_EQ(chatLog(), log);
