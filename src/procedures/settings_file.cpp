@@ -42,8 +42,8 @@ void Module1::placeWindow(const std::string& line, bool& ok) {
     window_.setHeight(static_cast<float>(height));
     // A rectangle no monitor shows (a monitor since unplugged) would leave the window out of reach.
     if (!window_.onAnyMonitor()) {
-        window_.setLeft(kDefaultLeft);
-        window_.setTop(kDefaultTop);
+        window_.setLeft(static_cast<float>(kDefaultRectangle.left));
+        window_.setTop(static_cast<float>(kDefaultRectangle.top));
     }
     ok = !stored->raised;
     if (stored->raised) iniDefWrite();
@@ -67,7 +67,7 @@ void Module1::iniWriteQuietly() noexcept {
 }
 
 void Module1::iniDefWrite() {
-    guarded(dialogs_, kIniDefWriteError, [&] { replaceFileContent(files_, settingsPath(), kDefaultSettingsLine); });
+    guarded(dialogs_, kIniDefWriteError, [&] { replaceFileContent(files_, settingsPath(), defaultSettingsLine()); });
 }
 
 }  // namespace rokan

@@ -8,6 +8,7 @@
 #include "failure.h"
 #include "main_form.h"
 #include "resource_ids.h"
+#include "settings_line.h"
 #include "twips.h"
 #include "window_geometry.h"
 
@@ -135,8 +136,9 @@ HWND MainWindow::create() {
 
     desktopDpi_ = desktopDpi();
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
-    CreateWindowExW(WS_EX_CONTROLPARENT, kMainWindowClass, kAppTitle, style, scale().placePixels(kDefaultLeft),
-                    scale().placePixels(kDefaultTop), 320, 240, nullptr, menu, instance_, this);
+    CreateWindowExW(WS_EX_CONTROLPARENT, kMainWindowClass, kAppTitle, style,
+                    scale().placePixels(kDefaultRectangle.left), scale().placePixels(kDefaultRectangle.top), 320, 240,
+                    nullptr, menu, instance_, this);
     if (!window_) return nullptr;
     dpi_ = dpiOfWindow(window_);
 

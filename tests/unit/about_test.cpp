@@ -3,6 +3,7 @@
 #include "about_texts.h"
 #include "form_fixture.h"
 #include "about_box.h"
+#include "version.h"
 
 namespace rokan::test {
 namespace {
@@ -38,19 +39,20 @@ protected:
 TEST_F(AboutBox, LoadPlacesItBesideTheMainWindowAndSetsTheTextsInOrder) {
     about.Form_Load();
 
-    EXPECT_EQ(journal, (Journal{L"left 465", L"top 95", L"caption Rokan Version Info.", L"lblVersion Ver. 0.1.1",
-                                L"lblTitle Rokan", std::wstring(L"lblDescription ") + kDescription,
-                                L"readme HELP File is [ Readme.txt ]", L"lblDisclaimer Message:  Enjoy EchoLink Life!!",
-                                std::wstring(L"copyright ") + kCopyright}));
+    EXPECT_EQ(journal,
+              (Journal{L"left 465", L"top 95", L"caption Rokan Version Info.",
+                       std::wstring(L"lblVersion Ver. ") + kVersionNumbers, L"lblTitle Rokan",
+                       std::wstring(L"lblDescription ") + kDescription, L"readme HELP File is [ Readme.txt ]",
+                       L"lblDisclaimer Message:  Enjoy EchoLink Life!!", std::wstring(L"copyright ") + kCopyright}));
 
     view.leftPx = -40, view.topPx = 500, view.clientHeightPx = 10;
     box.refused.insert(L"lblDescription");
     journal.clear();
     about.Form_Load();
 
-    EXPECT_EQ(steps(),
-              L"left -300; top 7550; caption Rokan Version Info.; lblVersion Ver. 0.1.1; "
-              L"lblTitle Rokan; message frmAbout.Form_Load Error | Rokan");
+    EXPECT_EQ(steps(), L"left -300; top 7550; caption Rokan Version Info.; lblVersion Ver. " +
+                           std::wstring(kVersionNumbers) +
+                           L"; lblTitle Rokan; message frmAbout.Form_Load Error | Rokan");
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
 #include "form_fixture.h"
 #include "settings_line.h"
+#include "version.h"
 
 namespace rokan::test {
 namespace {
+
+// What a first start writes, as the design gives it.
+constexpr char kDefaultLine[] = "position= 165, 45, 4500, 2115\r\n";
 
 // The settings file on its own: a window that is not resized by any policy.
 class SettingsFile : public FormTest {
@@ -52,7 +56,7 @@ const std::string kStored = "position= 1230, 780, 4530, 2430";
 TEST_F(SettingsFile, PlacesTheWindowAndRewritesAnythingItCannotUseAsItStands) {
     EXPECT_FALSE(read());
     EXPECT_TRUE(journal.empty());
-    EXPECT_EQ(file(), kDefaultSettingsLine);
+    EXPECT_EQ(file(), kDefaultLine);
 
     constexpr std::wstring_view placed = L"left 1230; top 780; width 4530; height 2430";
     // Name, content, the steps that place the window, whether it is used (and left) as it stands.
@@ -74,7 +78,7 @@ TEST_F(SettingsFile, PlacesTheWindowAndRewritesAnythingItCannotUseAsItStands) {
         journal.clear();
         EXPECT_EQ(read(), ok) << name;
         EXPECT_EQ(steps(), expected) << name;
-        EXPECT_EQ(file(), ok ? content : std::string(kDefaultSettingsLine)) << name;
+        EXPECT_EQ(file(), ok ? content : kDefaultLine) << name;
         EXPECT_EQ(folder.fileCount(), 1u) << name;
     }
 
@@ -84,7 +88,7 @@ TEST_F(SettingsFile, PlacesTheWindowAndRewritesAnythingItCannotUseAsItStands) {
     journal.clear();
     EXPECT_FALSE(read());
     EXPECT_EQ(steps(), L"left 1230; top 780");
-    EXPECT_EQ(file(), kDefaultSettingsLine);
+    EXPECT_EQ(file(), kDefaultLine);
 }
 
 // The window's pixels as twips: at 168 DPI a pixel is 8.57 twips, and
@@ -137,7 +141,7 @@ TEST_F(SettingsAtStartAndEnd, TheStoredRectangleComesBackUnderTheSizePolicyAndIs
     folder.write("rokan.ini", "position= 1230, 780, 5000, 3000\r\n");
 
     form.Form_Load();
-    EXPECT_EQ(view.caption, L"Rokan Ver.0.1.1 ");
+    EXPECT_EQ(view.caption, L"Rokan Ver." + std::wstring(kVersionNumbers) + L" ");
     EXPECT_EQ(view.width(), 4530);
     EXPECT_EQ(view.height(), 2565);  // 2560 as 117 pixels at 96 DPI
 

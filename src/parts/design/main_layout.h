@@ -62,8 +62,6 @@ inline constexpr float kFixedWidth = 4530;
 inline constexpr float kMaximumHeight = 2560;
 inline constexpr float kMinimumHeight = 2130;
 inline constexpr float kPanelThreshold = 2550;  // the panel shows above it
-inline constexpr int kDefaultLeft = 165;
-inline constexpr int kDefaultTop = 45;
 
 inline constexpr unsigned kTimerIntervalMs = 60000;
 

@@ -6,7 +6,8 @@ namespace rokan {
 namespace {
 
 // Each minimum is also the default, so the default line is the smallest one taken as it stands.
-constexpr std::array<std::int64_t, 4> kMinimums{165, 45, 4500, 2115};
+constexpr std::array<std::int64_t, 4> kMinimums{kDefaultRectangle.left, kDefaultRectangle.top, kDefaultRectangle.width,
+                                                kDefaultRectangle.height};
 
 // After the first "=" (or the whole line): three fields ended by ",", then
 // the fourth, which is what follows a further "," if there is one.
@@ -61,6 +62,12 @@ std::optional<StoredRectangle> readSettingsLine(std::string_view line) {
 std::string settingsLine(float left, float top, float width, float height) {
     return "position=" + signedNumberText(left) + "," + signedNumberText(top) + "," + signedNumberText(width) + "," +
            signedNumberText(height) + "\r\n";
+}
+
+std::string defaultSettingsLine() {
+    const auto& [left, top, width, height] = kDefaultRectangle;
+    return settingsLine(static_cast<float>(left), static_cast<float>(top), static_cast<float>(width),
+                        static_cast<float>(height));
 }
 
 }  // namespace rokan

@@ -12,7 +12,12 @@ namespace rokan {
 
 // A longer first line is not one Rokan wrote; reading no further keeps a huge file harmless.
 inline constexpr std::size_t kMaxSettingsLineBytes = 4096;
-inline constexpr char kDefaultSettingsLine[] = "position= 165, 45, 4500, 2115\r\n";
+// The rectangle before Rokan has stored one, in twips; each value is also
+// the least a stored one may be.
+struct TwipsRectangle {
+    std::int64_t left, top, width, height;
+};
+inline constexpr TwipsRectangle kDefaultRectangle{165, 45, 4500, 2115};
 
 struct StoredRectangle {
     std::array<std::int64_t, 4> values;  // Left, Top, Width, Height, each at least its minimum
@@ -29,5 +34,7 @@ std::optional<StoredRectangle> readSettingsLine(std::string_view line);
 
 // The line, with its CR LF, that stores a rectangle.
 std::string settingsLine(float left, float top, float width, float height);
+// The line of kDefaultRectangle.
+std::string defaultSettingsLine();
 
 }  // namespace rokan

@@ -1,6 +1,7 @@
 // The About box: modal, beside the main window wherever it is, with its
 // texts, closed by Enter, Esc or OK.
 #include "rokan_fixture.h"
+#include "version.h"
 
 namespace rokan::e2e {
 namespace {
@@ -21,9 +22,9 @@ TEST_F(RokanTest, AltAOpensTheAboutBoxBesideTheMainWindowAndEnterEscOrOkCloseIt)
         EXPECT_EQ(clientSize(about).cy, pixels(2010));
         std::wstring texts;
         for (HWND child : children(about)) texts += text(child) + L"|";
-        EXPECT_EQ(texts,
-                  L"OK||Sysop's helper for EchoLink|Message:  Enjoy EchoLink Life!!|Rokan|Ver. 0.1.1|"
-                  L"Copyright (C) 2026 the Rokan developers|HELP File is [ Readme.txt ]|");
+        EXPECT_EQ(texts, L"OK||Sysop's helper for EchoLink|Message:  Enjoy EchoLink Life!!|Rokan|Ver. " +
+                             std::wstring(kVersionNumbers) +
+                             L"|Copyright (C) 2026 the Rokan developers|HELP File is [ Readme.txt ]|");
         EXPECT_EQ(focusedWindow(about), GetDlgItem(about, IDOK));
         EXPECT_FALSE(IsWindowEnabled(main));
         EXPECT_FALSE(style(about) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));

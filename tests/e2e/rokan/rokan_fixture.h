@@ -10,6 +10,7 @@
 #include "driver/driver.h"
 #include "driver/standin.h"
 #include "standin_commands.h"
+#include "version.h"
 
 namespace rokan::e2e {
 
@@ -24,7 +25,7 @@ inline const wchar_t* preparedBy(Control id) {
 // The window's Height as the program sees it is the client area plus 810 twips:
 // 2130 is the compact window (rows 1 to 4), 2560 the full one with the panel.
 inline constexpr int kFrameHeight = 810, kCompactHeight = 2130, kFullHeight = 2560, kClientWidth = 4410;
-inline constexpr wchar_t kVersionCaption[] = L"Rokan Ver.0.1.1 ";
+inline const std::wstring kVersionCaption = L"Rokan Ver." + std::wstring(kVersionNumbers) + L" ";
 inline constexpr wchar_t kAboutCaption[] = L"Rokan Version Info.";
 
 int pixels(int twips);  // at the prefix's DPI

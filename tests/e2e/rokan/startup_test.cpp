@@ -47,20 +47,20 @@ void expectOnItsOwnInFront(HWND box) {
 }
 
 const Life kLives[] = {
-    {"FirstStart", nothing, nullptr, nullptr, nullptr, kVersionCaption, nothing, false, nullptr, kSavedDefault},
+    {"FirstStart", nothing, nullptr, nullptr, nullptr, kVersionCaption.c_str(), nothing, false, nullptr, kSavedDefault},
     {"NotRegistered", [](RokanTest& t) { t.registerStandin(false); }, kStored, L"EchoLink not Installed!", L"Rokan",
      nullptr, nothing, false, nullptr, kStored},
     {"NoObject", [](RokanTest& t) { t.startStandin(L"/noobject"); }, kStored, L"Launch EchoLink Faild!!", L"missing!!",
      L"Rokan", nothing, false, nullptr, kStored},
     // A folder where rokan.ini belongs fails every write of it, as a folder the user may not write does.
     {"RokanIniCannotBeWritten", [](RokanTest& t) { std::filesystem::create_directory(t.folder / "rokan.ini"); },
-     nullptr, L"Module1.iniDefWrite Error", L"Rokan", kVersionCaption, nothing, false, L"Module1.iniWrite Error",
+     nullptr, L"Module1.iniDefWrite Error", L"Rokan", kVersionCaption.c_str(), nothing, false, L"Module1.iniWrite Error",
      "<missing>"},
-    {"EchoLinkClosingAfterItsOtherEvents", nothing, nullptr, nullptr, nullptr, kVersionCaption, otherEvents, true,
+    {"EchoLinkClosingAfterItsOtherEvents", nothing, nullptr, nullptr, nullptr, kVersionCaption.c_str(), otherEvents, true,
      nullptr, kSavedDefault},
-    {"EchoLinkClosingOverAMessageBox", nothing, nullptr, nullptr, nullptr, kVersionCaption, messageBoxOpen, true,
+    {"EchoLinkClosingOverAMessageBox", nothing, nullptr, nullptr, nullptr, kVersionCaption.c_str(), messageBoxOpen, true,
      nullptr, kSavedDefault},
-    {"EchoLinkClosingOverTheAboutBox", nothing, nullptr, nullptr, nullptr, kVersionCaption,
+    {"EchoLinkClosingOverTheAboutBox", nothing, nullptr, nullptr, nullptr, kVersionCaption.c_str(),
      [](RokanTest& t) { EXPECT_NE(t.openAbout(), nullptr); }, true, nullptr, kSavedDefault},
 };
 
