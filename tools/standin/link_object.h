@@ -4,6 +4,7 @@
 #include <ocidl.h>
 
 #include "echolink.h"
+#include "server.h"
 #include "sink_list.h"
 
 namespace standin {
@@ -12,8 +13,8 @@ namespace standin {
 // interface plus a single connection point for the events interface.
 class LinkObject final : public IStandinLink, public IConnectionPointContainer {
 public:
-    // Creates an object and answers riid from it.
-    static HRESULT create(REFIID riid, void** out);
+    // Creates an object of the server and answers riid from it.
+    static HRESULT create(Server& server, REFIID riid, void** out);
 
     SinkList& sinks() { return sinks_; }
 
@@ -90,9 +91,10 @@ private:
         LinkObject& owner_;
     };
 
-    LinkObject();
+    explicit LinkObject(Server& server);
     ~LinkObject();
 
+    Server& server_;
     ULONG refs_ = 1;
     Point point_{*this};
     SinkList sinks_;
