@@ -2,13 +2,15 @@
 
 #include <windows.h>
 #include <objbase.h>
+#include <wrl/client.h>
 
 #include <vector>
 
 #include "chat_log.h"
 #include "link_object.h"
-#include "server_state.h"
 #include "standin_ids.h"
+
+using Microsoft::WRL::ComPtr;
 
 namespace standin {
 
@@ -19,7 +21,7 @@ namespace {
 constexpr DWORD kClosingGraceMs = 2000;
 
 struct ClosingJob {
-    std::vector<IStream*> sinks;  // each carries one IDispatch to the worker
+    std::vector<ComPtr<IStream>> sinks;  // each carries one IDispatch to the worker
 };
 
 // The sinks are called from a worker thread so the STA stays free to serve a
@@ -28,25 +30,19 @@ struct ClosingJob {
 DWORD WINAPI closing_worker(void* param) {
     auto* job = static_cast<ClosingJob*>(param);
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    for (IStream* stream : job->sinks) {
-        IDispatch* sink = nullptr;
-        if (SUCCEEDED(CoGetInterfaceAndReleaseStream(stream, IID_IDispatch, reinterpret_cast<void**>(&sink)))) {
-            append_closing_record(invoke_event(sink, kClosingDispid));
-            sink->Release();
-        }
+    for (ComPtr<IStream>& stream : job->sinks) {
+        ComPtr<IDispatch> sink;
+        if (SUCCEEDED(CoGetInterfaceAndReleaseStream(stream.Detach(), IID_PPV_ARGS(&sink))))
+            append_closing_record(invoke_event(sink.Get(), kClosingDispid));
     }
     CoUninitialize();
     return 0;
 }
 
-std::vector<LinkObject*> hold_objects() {
-    std::vector<LinkObject*> objects = state().objects;
-    for (LinkObject* o : objects) o->AddRef();
-    return objects;
-}
-
-void release_objects(const std::vector<LinkObject*>& objects) {
-    for (LinkObject* o : objects) o->Release();
+// Held while their sinks are called: a client may release its object from
+// inside an event.
+std::vector<ComPtr<LinkObject>> hold_objects(const Server& server) {
+    return {server.objects.begin(), server.objects.end()};
 }
 
 // Keeps the STA serving incoming calls while waiting for the worker.
@@ -70,56 +66,44 @@ bool wait_pumping(HANDLE handle, DWORD timeout_ms) {
     }
 }
 
-}  // namespace
-
-void raise_other_events() {
-    const std::vector<LinkObject*> objects = hold_objects();
-    for (DISPID id = kFirstOtherDispid; id <= kLastOtherDispid; ++id)
-        for (LinkObject* o : objects) o->sinks().fire(id);
-    release_objects(objects);
-}
-
-namespace {
-
 // As a single-threaded server raises it: from its own thread, which takes
 // nothing meanwhile but calls nested in Closing.
-void raise_closing_on_this_thread() {
-    ServerState& s = state();
-    const std::vector<LinkObject*> objects = hold_objects();
-    s.in_closing_call = true;
-    for (LinkObject* o : objects) {
-        for (IDispatch* sink : o->sinks().snapshot()) {
-            append_closing_record(invoke_event(sink, kClosingDispid));
-            sink->Release();
-        }
+void raise_closing_on_this_thread(Server& server) {
+    {
+        const std::vector<ComPtr<LinkObject>> objects = hold_objects(server);
+        server.in_closing_call = true;
+        for (const ComPtr<LinkObject>& o : objects)
+            for (const ComPtr<IDispatch>& sink : o->sinks().snapshot())
+                append_closing_record(invoke_event(sink.Get(), kClosingDispid));
+        server.in_closing_call = false;
     }
-    s.in_closing_call = false;
-    release_objects(objects);
-    if (s.window) DestroyWindow(s.window);
+    if (server.window) DestroyWindow(server.window);
 }
 
 }  // namespace
 
-void raise_closing_and_exit() {
-    ServerState& s = state();
-    if (s.closing) return;
-    s.closing = true;
-    if (s.nested_only) {
-        raise_closing_on_this_thread();
+void raise_other_events(Server& server) {
+    const std::vector<ComPtr<LinkObject>> objects = hold_objects(server);
+    for (DISPID id = kFirstOtherDispid; id <= kLastOtherDispid; ++id)
+        for (const ComPtr<LinkObject>& o : objects) o->sinks().fire(id);
+}
+
+void raise_closing_and_exit(Server& server) {
+    if (server.closing) return;
+    server.closing = true;
+    if (server.options.nested_only) {
+        raise_closing_on_this_thread(server);
         return;
     }
 
     auto* job = new ClosingJob;
-    const std::vector<LinkObject*> objects = hold_objects();
-    for (LinkObject* o : objects) {
-        for (IDispatch* sink : o->sinks().snapshot()) {
-            IStream* stream = nullptr;
-            if (SUCCEEDED(CoMarshalInterThreadInterfaceInStream(IID_IDispatch, sink, &stream)))
-                job->sinks.push_back(stream);
-            sink->Release();
+    for (const ComPtr<LinkObject>& o : hold_objects(server)) {
+        for (const ComPtr<IDispatch>& sink : o->sinks().snapshot()) {
+            ComPtr<IStream> stream;
+            if (SUCCEEDED(CoMarshalInterThreadInterfaceInStream(IID_IDispatch, sink.Get(), &stream)))
+                job->sinks.push_back(std::move(stream));
         }
     }
-    release_objects(objects);
 
     HANDLE worker = CreateThread(nullptr, 0, closing_worker, job, 0, nullptr);
     if (!worker) {
@@ -130,7 +114,7 @@ void raise_closing_and_exit() {
     CloseHandle(worker);
     if (!finished) ExitProcess(0);  // a sink hangs; its thread must not hold us
     delete job;
-    if (s.window) DestroyWindow(s.window);
+    if (server.window) DestroyWindow(server.window);
 }
 
 }  // namespace standin

@@ -1,35 +1,38 @@
 #include "link_object.h"
 
 #include <olectl.h>
+#include <wrl/client.h>
 
 #include <algorithm>
 #include <string_view>
 
 #include "chat_log.h"
 #include "main_window.h"
-#include "server_state.h"
 #include "standin_ids.h"
 #include "type_info.h"
 
+using Microsoft::WRL::ComPtr;
+
 namespace standin {
 
-LinkObject::LinkObject() {
-    lock_server();
-    state().objects.push_back(this);
+LinkObject::LinkObject(Server& server) : server_(server) {
+    server_.lock();
+    server_.objects.push_back(this);
 }
 
 LinkObject::~LinkObject() {
-    auto& objects = state().objects;
+    auto& objects = server_.objects;
     objects.erase(std::remove(objects.begin(), objects.end(), this), objects.end());
-    unlock_server();
+    server_.unlock();
 }
 
-HRESULT LinkObject::create(REFIID riid, void** out) {
-    auto* object = new (std::nothrow) LinkObject();
+HRESULT LinkObject::create(Server& server, REFIID riid, void** out) {
+    ComPtr<LinkObject> object;
+    object.Attach(new (std::nothrow) LinkObject(server));
     if (!object) return E_OUTOFMEMORY;
     const HRESULT hr = object->QueryInterface(riid, out);
-    object->Release();
-    window_refresh_status();
+    object.Reset();  // gone now if riid failed, before the status counts it
+    window_refresh_status(server);
     return hr;
 }
 
@@ -54,8 +57,9 @@ ULONG LinkObject::AddRef() {
 ULONG LinkObject::Release() {
     const ULONG left = --refs_;
     if (left == 0) {
+        Server& server = server_;
         delete this;
-        window_refresh_status();
+        window_refresh_status(server);
     }
     return left;
 }
@@ -70,11 +74,9 @@ HRESULT LinkObject::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
     if (!info) return E_POINTER;
     *info = nullptr;
     if (index != 0) return DISP_E_BADINDEX;
-    ITypeInfo* ti = link_type_info();
+    const ComPtr<ITypeInfo> ti = link_type_info();
     if (!ti) return TYPE_E_ELEMENTNOTFOUND;
-    ti->AddRef();
-    *info = ti;
-    return S_OK;
+    return ti.CopyTo(info);
 }
 
 HRESULT LinkObject::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
@@ -93,15 +95,15 @@ HRESULT LinkObject::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS*
 }
 
 HRESULT LinkObject::SendChatText(BSTR text) {
-    const ServerState& s = state();
+    const Modes& modes = server_.modes;
     // Sleep pumps no messages, so COM hands this thread no other call meanwhile.
-    if (s.hang_sends) Sleep(INFINITE);
-    if (s.busy_ms) Sleep(s.busy_ms);
-    if (s.fail_sends) return E_FAIL;
+    if (modes.hang_sends) Sleep(INFINITE);
+    if (modes.busy_ms) Sleep(modes.busy_ms);
+    if (modes.fail_sends) return E_FAIL;
     // SysStringLen, not wcslen: the text may hold NULs, and NULL means "".
     const std::wstring_view line(text ? text : L"", SysStringLen(text));
     if (!append_chat_record(line)) return HRESULT_FROM_WIN32(GetLastError());
-    window_show_chat_line(line);
+    window_show_chat_line(server_.window, line);
     return S_OK;
 }
 
@@ -114,9 +116,7 @@ HRESULT LinkObject::FindConnectionPoint(REFIID riid, IConnectionPoint** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (riid != kEventsIid) return CONNECT_E_NOCONNECTION;
-    point_.AddRef();
-    *out = &point_;
-    return S_OK;
+    return point_.QueryInterface(IID_IConnectionPoint, reinterpret_cast<void**>(out));
 }
 
 HRESULT LinkObject::Point::QueryInterface(REFIID riid, void** out) {
@@ -137,21 +137,18 @@ HRESULT LinkObject::Point::GetConnectionInterface(IID* iid) {
 }
 
 HRESULT LinkObject::Point::GetConnectionPointContainer(IConnectionPointContainer** out) {
-    if (!out) return E_POINTER;
-    owner_.AddRef();
-    *out = &owner_;
-    return S_OK;
+    return owner_.QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(out));
 }
 
 HRESULT LinkObject::Point::Advise(IUnknown* sink, DWORD* cookie) {
     const HRESULT hr = owner_.sinks_.advise(sink, cookie);
-    window_refresh_status();
+    window_refresh_status(owner_.server_);
     return hr;
 }
 
 HRESULT LinkObject::Point::Unadvise(DWORD cookie) {
     const HRESULT hr = owner_.sinks_.unadvise(cookie);
-    window_refresh_status();
+    window_refresh_status(owner_.server_);
     return hr;
 }
 

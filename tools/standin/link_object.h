@@ -4,6 +4,7 @@
 #include <ocidl.h>
 
 #include "echolink.h"
+#include "server.h"
 #include "sink_list.h"
 
 namespace standin {
@@ -12,8 +13,8 @@ namespace standin {
 // interface plus a single connection point for the events interface.
 class LinkObject final : public IStandinLink, public IConnectionPointContainer {
 public:
-    // Creates an object and answers riid from it.
-    static HRESULT create(REFIID riid, void** out);
+    // Creates an object of the server and answers riid from it.
+    static HRESULT create(Server& server, REFIID riid, void** out);
 
     SinkList& sinks() { return sinks_; }
 
@@ -30,22 +31,42 @@ public:
                                      EXCEPINFO* excep, UINT* arg_error) override;
 
     // Entries 7..39: placeholders that only hold the chat-send method's slot.
-#define STANDIN_FILLER(n)                            \
-    HRESULT STDMETHODCALLTYPE Filler##n() override { \
-        return E_NOTIMPL;                            \
-    }
-    STANDIN_FILLER(07)
-    STANDIN_FILLER(08) STANDIN_FILLER(09) STANDIN_FILLER(10) STANDIN_FILLER(11) STANDIN_FILLER(12) STANDIN_FILLER(13)
-        STANDIN_FILLER(14) STANDIN_FILLER(15) STANDIN_FILLER(16) STANDIN_FILLER(17) STANDIN_FILLER(18)
-            STANDIN_FILLER(19) STANDIN_FILLER(20) STANDIN_FILLER(21) STANDIN_FILLER(22) STANDIN_FILLER(23)
-                STANDIN_FILLER(24) STANDIN_FILLER(25) STANDIN_FILLER(26) STANDIN_FILLER(27) STANDIN_FILLER(28)
-                    STANDIN_FILLER(29) STANDIN_FILLER(30) STANDIN_FILLER(31) STANDIN_FILLER(32) STANDIN_FILLER(33)
-                        STANDIN_FILLER(34) STANDIN_FILLER(35) STANDIN_FILLER(36) STANDIN_FILLER(37) STANDIN_FILLER(38)
-                            STANDIN_FILLER(39)
-#undef STANDIN_FILLER
+    HRESULT STDMETHODCALLTYPE Filler07() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler08() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler09() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler10() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler11() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler12() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler13() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler14() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler15() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler16() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler17() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler18() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler19() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler20() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler21() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler22() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler23() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler24() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler25() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler26() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler27() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler28() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler29() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler30() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler31() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler32() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler33() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler34() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler35() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler36() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler37() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler38() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Filler39() override { return E_NOTIMPL; }
 
-        // Entry 40
-        HRESULT STDMETHODCALLTYPE SendChatText(BSTR text) override;
+    // Entry 40
+    HRESULT STDMETHODCALLTYPE SendChatText(BSTR text) override;
 
     // IConnectionPointContainer
     HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** out) override;
@@ -70,9 +91,10 @@ private:
         LinkObject& owner_;
     };
 
-    LinkObject();
+    explicit LinkObject(Server& server);
     ~LinkObject();
 
+    Server& server_;
     ULONG refs_ = 1;
     Point point_{*this};
     SinkList sinks_;

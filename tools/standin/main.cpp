@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <objbase.h>
+#include <wrl/client.h>
 
 #include <cstdlib>
 
@@ -11,7 +12,7 @@
 #include "incoming_call_filter.h"
 #include "options.h"
 #include "registration.h"
-#include "server_state.h"
+#include "server.h"
 #include "standin_ids.h"
 
 namespace {
@@ -21,29 +22,33 @@ LONG WINAPI exit_on_crash(EXCEPTION_POINTERS*) {
 }
 
 int serve(HINSTANCE instance, int show, const standin::Options& options) {
-    standin::ServerState& s = standin::state();
-    s.fail_sends = options.fail_sends;
-    s.hang_sends = options.hang_sends;
-    s.hang_create = options.hang_create;
-    s.busy_ms = options.busy_ms;
-    s.no_object = options.no_object;
-    s.stay = options.stay;
-    s.nested_only = options.nested_only;
+    // Declared before COM starts, so that they outlive every reference COM
+    // holds: the filter's until CoUninitialize, the class object's until it is
+    // revoked, and the server's for objects COM drops as it shuts down.
+    standin::Server server(options);
+    standin::ClassFactory factory(server);
+    standin::IncomingCallFilter filter(server);
 
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
-    if (!standin::install_incoming_call_filter()) return 1;
+    {
+        // There is none before ours, and none is put back.
+        Microsoft::WRL::ComPtr<IMessageFilter> previous;
+        if (FAILED(CoRegisterMessageFilter(&filter, &previous))) {
+            CoUninitialize();
+            return 1;
+        }
+    }
     // Single use: under Wine a killed multiple-use server blocks every later
     // activation until the wineserver restarts; a single-use one does not.
     // Registered before the window exists, so a test that sees the window
     // knows the class object is there.
     DWORD cookie = 0;
-    if (FAILED(CoRegisterClassObject(standin::kClsid, standin::class_factory(), CLSCTX_LOCAL_SERVER, REGCLS_SINGLEUSE,
-                                     &cookie))) {
+    if (FAILED(CoRegisterClassObject(standin::kClsid, &factory, CLSCTX_LOCAL_SERVER, REGCLS_SINGLEUSE, &cookie))) {
         CoUninitialize();
         return 1;
     }
     int rc = 1;
-    if (standin::create_main_window(instance, show)) {
+    if (standin::create_main_window(server, instance, show)) {
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
             TranslateMessage(&msg);

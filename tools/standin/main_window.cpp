@@ -5,7 +5,6 @@
 
 #include "commands.h"
 #include "link_object.h"
-#include "server_state.h"
 #include "standin_commands.h"
 
 namespace standin {
@@ -46,9 +45,6 @@ constexpr int kButtonsPerRow = 5;
 constexpr int kStatusTop = 12 + 30 * ((kButtonCount + kButtonsPerRow - 1) / kButtonsPerRow);
 constexpr int kListTop = kStatusTop + 22;
 
-HWND g_list = nullptr;
-HWND g_status = nullptr;
-
 void create_children(HWND window) {
     const HINSTANCE inst = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
     const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
@@ -58,29 +54,36 @@ void create_children(HWND window) {
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + i)), inst, nullptr);
         SendMessageW(button, WM_SETFONT, font, TRUE);
     }
-    g_status = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 8, kStatusTop, 600, 18, window,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusId)), inst, nullptr);
-    SendMessageW(g_status, WM_SETFONT, font, TRUE);
-    g_list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, 8, kListTop, 600,
-                             300, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), inst, nullptr);
-    SendMessageW(g_list, WM_SETFONT, font, TRUE);
+    HWND status = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 8, kStatusTop, 600, 18, window,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusId)), inst, nullptr);
+    SendMessageW(status, WM_SETFONT, font, TRUE);
+    HWND list = CreateWindowExW(
+        WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, 8,
+        kListTop, 600, 300, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), inst, nullptr);
+    SendMessageW(list, WM_SETFONT, font, TRUE);
 }
 
 void layout(HWND window) {
     RECT rc;
     GetClientRect(window, &rc);
     const int width = rc.right - 16;
-    if (g_status) MoveWindow(g_status, 8, kStatusTop, width, 18, TRUE);
-    if (g_list) MoveWindow(g_list, 8, kListTop, width, rc.bottom - kListTop - 8, TRUE);
+    if (HWND status = GetDlgItem(window, kStatusId)) MoveWindow(status, 8, kStatusTop, width, 18, TRUE);
+    if (HWND list = GetDlgItem(window, kListId)) MoveWindow(list, 8, kListTop, width, rc.bottom - kListTop - 8, TRUE);
 }
 
 LRESULT CALLBACK window_proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    // Nothing before WM_NCCREATE has the server.
+    auto* server = reinterpret_cast<Server*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!server) return DefWindowProcW(window, msg, wp, lp);
     switch (msg) {
         case WM_CREATE:
-            state().window = window;
+            server->window = window;
             create_children(window);
-            window_refresh_status();
+            window_refresh_status(*server);
             return 0;
         case WM_SIZE:
             layout(window);
@@ -90,20 +93,19 @@ LRESULT CALLBACK window_proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
             if (HIWORD(wp) != 0) break;
             const int button = LOWORD(wp) - kFirstButtonId;
             const bool done = button >= 0 && button < kButtonCount
-                                  ? run_command(kButtons[button].command, kButtons[button].arg)
-                                  : run_command(LOWORD(wp), lp);
+                                  ? run_command(*server, kButtons[button].command, kButtons[button].arg)
+                                  : run_command(*server, LOWORD(wp), lp);
             if (done) return 0;
             break;
         }
         case kMsgExitIfUnused:
-            exit_if_unused();
+            server->exit_if_unused();
             return 0;
         case WM_CLOSE:
             DestroyWindow(window);
             return 0;
         case WM_DESTROY:
-            state().window = nullptr;
-            g_list = g_status = nullptr;
+            server->window = nullptr;
             PostQuitMessage(0);
             return 0;
         default:
@@ -114,7 +116,7 @@ LRESULT CALLBACK window_proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-HWND create_main_window(HINSTANCE instance, int show) {
+HWND create_main_window(Server& server, HINSTANCE instance, int show) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = window_proc;
@@ -126,7 +128,7 @@ HWND create_main_window(HINSTANCE instance, int show) {
     // Beside Rokan's usual place, not over it, and without taking the focus
     // from the program that COM started it for.
     HWND window = CreateWindowExW(0, kClassName, STANDIN_WINDOW_TITLE, WS_OVERLAPPEDWINDOW, 380, 40, 640, 420, nullptr,
-                                  nullptr, instance, nullptr);
+                                  nullptr, instance, &server);
     if (window) {
         ShowWindow(window, show == SW_SHOWNORMAL || show == SW_SHOWDEFAULT ? SW_SHOWNOACTIVATE : show);
         UpdateWindow(window);
@@ -134,8 +136,9 @@ HWND create_main_window(HINSTANCE instance, int show) {
     return window;
 }
 
-void window_show_chat_line(std::wstring_view line) {
-    if (!g_list) return;
+void window_show_chat_line(HWND window, std::wstring_view line) {
+    HWND list = window ? GetDlgItem(window, kListId) : nullptr;
+    if (!list) return;
     std::wstring shown;
     for (std::size_t i = 0; i < line.size() && i < kShownChars; ++i) {
         const wchar_t c = line[i];
@@ -149,23 +152,24 @@ void window_show_chat_line(std::wstring_view line) {
             shown += c;
     }
     if (line.size() > kShownChars) shown += L"\u2026 (" + std::to_wstring(line.size()) + L" chars)";
-    const LRESULT index = SendMessageW(g_list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
-    if (index >= 0) SendMessageW(g_list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    const LRESULT index = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
+    if (index >= 0) SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
 }
 
-void window_refresh_status() {
-    if (!g_status) return;
-    const ServerState& s = state();
+void window_refresh_status(const Server& server) {
+    HWND status = server.window ? GetDlgItem(server.window, kStatusId) : nullptr;
+    if (!status) return;
+    const Modes& modes = server.modes;
     std::size_t sinks = 0;
-    for (LinkObject* o : s.objects) sinks += o->sinks().size();
+    for (LinkObject* o : server.objects) sinks += o->sinks().size();
     std::wstring text = L"sends: ";
-    text += s.hang_sends ? L"HANG" : s.fail_sends ? L"FAIL" : L"accept";
-    if (s.busy_ms) text += L" after " + std::to_wstring(s.busy_ms) + L" ms";
+    text += modes.hang_sends ? L"HANG" : modes.fail_sends ? L"FAIL" : L"accept";
+    if (modes.busy_ms) text += L" after " + std::to_wstring(modes.busy_ms) + L" ms";
     text += L"   objects: ";
-    text += s.no_object ? L"NULL" : L"real";
-    text += L"   live objects: " + std::to_wstring(s.objects.size());
+    text += modes.no_object ? L"NULL" : L"real";
+    text += L"   live objects: " + std::to_wstring(server.objects.size());
     text += L"   sinks: " + std::to_wstring(sinks);
-    SetWindowTextW(g_status, text.c_str());
+    SetWindowTextW(status, text.c_str());
 }
 
 }  // namespace standin

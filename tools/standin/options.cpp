@@ -41,15 +41,15 @@ std::optional<Options> parse_options(int argc, wchar_t** argv) {
         } else if (flag_is(arg, L"Embedding") || flag_is(arg, L"Automation")) {
             options.embedding = true;
         } else if (flag_is(arg, L"fail")) {
-            options.fail_sends = true;
+            options.modes.fail_sends = true;
         } else if (flag_is(arg, L"hang")) {
-            options.hang_sends = true;
+            options.modes.hang_sends = true;
         } else if (flag_is(arg, L"hangcreate")) {
             options.hang_create = true;
         } else if (const auto ms = busy_flag_ms(arg)) {
-            options.busy_ms = *ms;
+            options.modes.busy_ms = *ms;
         } else if (flag_is(arg, L"noobject")) {
-            options.no_object = true;
+            options.modes.no_object = true;
         } else if (flag_is(arg, L"stay")) {
             options.stay = true;
         } else if (flag_is(arg, L"nestedonly")) {

@@ -4,15 +4,22 @@
 
 namespace standin {
 
+// How chat sends and object creation go; the window's commands change them
+// while the server runs.
+struct Modes {
+    bool fail_sends = false;  // /fail: chat sends return E_FAIL
+    bool hang_sends = false;  // /hang: chat sends never return
+    unsigned busy_ms = 0;     // /busy:N: each chat send first waits N ms
+    bool no_object = false;   // /noobject: creating the object yields NULL
+};
+
+// The command line, parsed once; the server is built from it.
 struct Options {
     enum class Action { Serve, Register, Unregister };
     Action action = Action::Serve;
     bool embedding = false;    // started by COM
-    bool fail_sends = false;   // /fail
-    bool hang_sends = false;   // /hang: chat sends never return
+    Modes modes;               // as the server starts
     bool hang_create = false;  // /hangcreate: creating the object never returns
-    unsigned busy_ms = 0;      // /busy:N: each chat send first waits N ms
-    bool no_object = false;    // /noobject
     bool stay = false;         // /stay: keep running after the last client leaves
     bool nested_only = false;  // /nestedonly: inside Closing, takes nested calls only
 };

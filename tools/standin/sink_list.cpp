@@ -6,20 +6,17 @@
 
 #include "standin_ids.h"
 
-namespace standin {
+using Microsoft::WRL::ComPtr;
 
-SinkList::~SinkList() {
-    for (const Entry& e : entries_) e.sink->Release();
-}
+namespace standin {
 
 HRESULT SinkList::advise(IUnknown* sink, DWORD* cookie) {
     if (!cookie) return E_POINTER;
     *cookie = 0;
     if (!sink) return E_POINTER;
-    IDispatch* events = nullptr;
-    if (FAILED(sink->QueryInterface(kEventsIid, reinterpret_cast<void**>(&events))) || !events)
-        return CONNECT_E_CANNOTCONNECT;
-    entries_.push_back({next_cookie_, events});
+    ComPtr<IDispatch> events;
+    if (FAILED(sink->QueryInterface(kEventsIid, &events)) || !events) return CONNECT_E_CANNOTCONNECT;
+    entries_.push_back({next_cookie_, std::move(events)});
     *cookie = next_cookie_++;
     return S_OK;
 }
@@ -28,11 +25,10 @@ HRESULT SinkList::unadvise(DWORD cookie) {
     const auto it =
         std::find_if(entries_.begin(), entries_.end(), [cookie](const Entry& e) { return e.cookie == cookie; });
     if (it == entries_.end()) return CONNECT_E_NOCONNECTION;
-    IDispatch* sink = it->sink;
-    entries_.erase(it);
     // Released after the erase: the release is a call into the client, which
     // may re-enter and change the list.
-    sink->Release();
+    const ComPtr<IDispatch> sink = std::move(it->sink);
+    entries_.erase(it);
     return S_OK;
 }
 
@@ -40,21 +36,17 @@ void SinkList::fire(DISPID id) {
     // Work on a snapshot: during each outgoing call the STA may take incoming
     // calls, Unadvise among them.
     std::vector<Entry> targets = entries_;
-    for (const Entry& e : targets) e.sink->AddRef();
     std::vector<DWORD> gone;
-    for (const Entry& e : targets) {
-        if (sink_is_gone(invoke_event(e.sink, id))) gone.push_back(e.cookie);
-        e.sink->Release();
+    for (Entry& e : targets) {
+        if (sink_is_gone(invoke_event(e.sink.Get(), id))) gone.push_back(e.cookie);
+        e.sink.Reset();
     }
     for (DWORD cookie : gone) unadvise(cookie);
 }
 
-std::vector<IDispatch*> SinkList::snapshot() const {
-    std::vector<IDispatch*> out;
-    for (const Entry& e : entries_) {
-        e.sink->AddRef();
-        out.push_back(e.sink);
-    }
+std::vector<ComPtr<IDispatch>> SinkList::snapshot() const {
+    std::vector<ComPtr<IDispatch>> out;
+    for (const Entry& e : entries_) out.push_back(e.sink);
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <oaidl.h>
+#include <wrl/client.h>
 
 #include <vector>
 
@@ -13,7 +14,6 @@ public:
     SinkList() = default;
     SinkList(const SinkList&) = delete;
     SinkList& operator=(const SinkList&) = delete;
-    ~SinkList();
 
     // Keeps the sink's events interface, as the sink must answer QueryInterface
     // for it (a client whose sink only knows IDispatch is turned away, as a
@@ -25,15 +25,15 @@ public:
     // client is gone is dropped, so later events do not wait on it again.
     void fire(DISPID id);
 
-    // AddRef'd copies, for firing from elsewhere; the caller releases them.
-    std::vector<IDispatch*> snapshot() const;
+    // Held copies, for firing from elsewhere.
+    std::vector<Microsoft::WRL::ComPtr<IDispatch>> snapshot() const;
 
     std::size_t size() const { return entries_.size(); }
 
 private:
     struct Entry {
         DWORD cookie;
-        IDispatch* sink;
+        Microsoft::WRL::ComPtr<IDispatch> sink;
     };
     std::vector<Entry> entries_;
     DWORD next_cookie_ = 1;

@@ -5,8 +5,10 @@
 
 namespace standin {
 
-// IUnknown of an object that lives as long as the process (a static): COM's
-// references to it count for nothing, and keep neither it nor the server alive.
+// IUnknown of an object that COM holds for the whole run but that its owner
+// keeps (serve() has it on its stack until COM is shut down): COM's
+// references to it count for nothing, and keep neither it nor the server
+// alive.
 template <class Interface>
 class StaticUnknown : public Interface {
 public:

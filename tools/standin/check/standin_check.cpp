@@ -1,89 +1,119 @@
 // What Rokan's end-to-end tests cannot show about the EchoLink stand-in: that
 // it registers under EchoLink's own identifiers, written out here so that the
-// stand-in's sources are not their own witness, and that its events have
-// EchoLink's shape, Closing the first of 14 without being DISPID 1, so that
-// Rokan must find Closing as it does against EchoLink. Rokan's own declaration
-// is the witness of the application interface and its function table: every
-// end-to-end test that sends a line calls entry 40 through it.
-// Leaves the stand-in unregistered.
+// stand-in's sources are not their own witness, and takes them all back; and
+// that its events have EchoLink's shape, Closing the first of 14 without being
+// DISPID 1, so that Rokan must find Closing as it does against EchoLink.
+// Rokan's own declaration is the witness of the application interface's
+// function table: every end-to-end test that sends a line calls entry 40
+// through it. Leaves the stand-in unregistered.
 #include <windows.h>
 #include <objbase.h>
 #include <process.h>
+#include <wrl/client.h>
 
-#include <cstdio>
+#include <gtest/gtest.h>
+
 #include <filesystem>
+#include <optional>
 #include <string>
+
+using Microsoft::WRL::ComPtr;
 
 namespace {
 
-const wchar_t kClassText[] = L"{D1FB3C9A-BB2D-446A-A74A-E771F134ED56}";
-const wchar_t kLibraryText[] = L"{4CF5B97B-A0F5-41F3-848C-6E25FAB62AD3}";  // version 1.8
-const wchar_t kEventsText[] = L"{6F55F7AF-8DA6-400F-96EB-C371F0311611}";
+const std::wstring kClass = L"{D1FB3C9A-BB2D-446A-A74A-E771F134ED56}";
+const std::wstring kLibrary = L"{4CF5B97B-A0F5-41F3-848C-6E25FAB62AD3}";  // version 1.8
+const std::wstring kEvents = L"{6F55F7AF-8DA6-400F-96EB-C371F0311611}";
 
-int failures = 0;
-
-void expect(bool ok, const char* what) {
-    std::printf("%s: %s\n", ok ? "ok  " : "FAIL", what);
-    if (!ok) ++failures;
-}
-
-GUID guid(const wchar_t* text) {
-    GUID id{};
-    IIDFromString(text, &id);
-    return id;
-}
-
-std::filesystem::path besideMe(const wchar_t* name) {
+// The stand-in beside this check.
+const std::wstring kStandin = [] {
     wchar_t path[MAX_PATH * 2] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
-    return std::filesystem::path(path).parent_path() / name;
-}
-
-const std::wstring kStandin = besideMe(L"echolink_standin.exe").wstring();
+    return (std::filesystem::path(path).parent_path() / L"echolink_standin.exe").wstring();
+}();
 
 intptr_t runStandin(const wchar_t* flag) {
     return _wspawnl(_P_WAIT, kStandin.c_str(), (L"\"" + kStandin + L"\"").c_str(), flag, nullptr);
 }
 
-bool registeredAsLocalServer() {
-    const std::wstring key = std::wstring(L"CLSID\\") + kClassText + L"\\LocalServer32";
+// What /RegServer writes under HKEY_CLASSES_ROOT, and the text each key's
+// default value holds (empty: any).
+struct Key {
+    std::wstring path;
+    std::wstring holds;
+};
+const Key kKeys[] = {
+    {L"CLSID\\" + kClass + L"\\LocalServer32", kStandin},
+    {L"CLSID\\" + kClass + L"\\TypeLib", kLibrary},
+    {L"TypeLib\\" + kLibrary + L"\\1.8", L""},
+    // The interfaces, for type-library marshaling across processes.
+    {L"Interface\\{7733112C-4577-4432-9DB0-A9398184EAF6}", L""},
+    {L"Interface\\" + kEvents, L""},
+};
+
+std::optional<std::wstring> defaultValue(const std::wstring& key) {
     wchar_t value[MAX_PATH * 2] = {};
     DWORD size = sizeof value;
-    RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size);
-    return std::wstring(value).find(kStandin) != std::wstring::npos;
+    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
 }
 
-bool closingFirstOf14Events(ITypeLib* library) {
-    ITypeInfo* events = nullptr;
-    if (FAILED(library->GetTypeInfoOfGuid(guid(kEventsText), &events))) return false;
+TEST(StandinRegistration, WritesEchoLinksIdentifiersAndTakesThemAllBack) {
+    ASSERT_EQ(runStandin(L"/RegServer"), 0);
+    for (const Key& key : kKeys) {
+        const auto value = defaultValue(key.path);
+        EXPECT_TRUE(value && value->find(key.holds) != std::wstring::npos)
+            << testing::PrintToString(key.path) << " holds " << testing::PrintToString(value.value_or(L"nothing"));
+    }
+    ASSERT_EQ(runStandin(L"/UnregServer"), 0);
+    for (const Key& key : kKeys)
+        EXPECT_FALSE(defaultValue(key.path)) << "left behind: " << testing::PrintToString(key.path);
+}
+
+GUID guid(const std::wstring& text) {
+    GUID id{};
+    IIDFromString(text.c_str(), &id);
+    return id;
+}
+
+struct EventsShape {
+    TYPEKIND kind;
+    int count;
+    MEMBERID first;
+    std::wstring firstName;
+};
+
+// The events interface as Rokan reads it: from the type library registered
+// as 1.8.
+std::optional<EventsShape> registeredEvents() {
+    ComPtr<ITypeLib> lib;
+    ComPtr<ITypeInfo> events;
     TYPEATTR* attributes = nullptr;
+    if (FAILED(LoadRegTypeLib(guid(kLibrary), 1, 8, LOCALE_NEUTRAL, &lib)) ||
+        FAILED(lib->GetTypeInfoOfGuid(guid(kEvents), &events)) || FAILED(events->GetTypeAttr(&attributes)))
+        return std::nullopt;
+    EventsShape shape{attributes->typekind, attributes->cFuncs, MEMBERID_NIL, L""};
+    events->ReleaseTypeAttr(attributes);
     FUNCDESC* first = nullptr;
+    if (FAILED(events->GetFuncDesc(0, &first))) return shape;
+    shape.first = first->memid;
+    events->ReleaseFuncDesc(first);
     BSTR name = nullptr;
-    const bool ok = SUCCEEDED(events->GetTypeAttr(&attributes)) && attributes->typekind == TKIND_DISPATCH &&
-                    attributes->cFuncs == 14 && SUCCEEDED(events->GetFuncDesc(0, &first)) && first->memid != 1 &&
-                    SUCCEEDED(events->GetDocumentation(first->memid, &name, nullptr, nullptr, nullptr)) &&
-                    lstrcmpW(name, L"Closing") == 0;
+    if (SUCCEEDED(events->GetDocumentation(shape.first, &name, nullptr, nullptr, nullptr))) shape.firstName = name;
     SysFreeString(name);
-    if (first) events->ReleaseFuncDesc(first);
-    if (attributes) events->ReleaseTypeAttr(attributes);
-    events->Release();
-    return ok;
+    return shape;
+}
+
+TEST(StandinEvents, AreFourteenWithClosingFirstButNotDispidOne) {
+    ASSERT_EQ(runStandin(L"/RegServer"), 0);
+    const auto shape = registeredEvents();
+    runStandin(L"/UnregServer");
+    ASSERT_TRUE(shape) << "no events interface in type library 1.8";
+    EXPECT_EQ(shape->kind, TKIND_DISPATCH);
+    EXPECT_EQ(shape->count, 14);
+    EXPECT_NE(shape->first, 1);
+    EXPECT_EQ(shape->firstName, L"Closing");
 }
 
 }  // namespace
-
-int wmain() {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    expect(runStandin(L"/RegServer") == 0, "/RegServer succeeds");
-    expect(registeredAsLocalServer(), "the class's LocalServer32 names the stand-in beside this check");
-    ITypeLib* library = nullptr;
-    expect(SUCCEEDED(LoadRegTypeLib(guid(kLibraryText), 1, 8, LOCALE_NEUTRAL, &library)),
-           "type library 1.8 is registered and loads");
-    expect(library && closingFirstOf14Events(library),
-           "the event interface has 14 events, Closing first, not DISPID 1");
-    if (library) library->Release();
-    runStandin(L"/UnregServer");
-    CoUninitialize();
-    std::printf("%s\n", failures ? "FAILED" : "PASSED");
-    return failures ? 1 : 0;
-}
