@@ -26,7 +26,7 @@ void frmMain::startUp() {
     if (process_.previousInstance()) {
         dialogs_.message(kAlreadyRunning, kAppTitle);
         Echo_.release();
-        unload();
+        unloadOnce();
         process_.end();
     }
 
@@ -45,20 +45,20 @@ void frmMain::startUp() {
 }
 
 void frmMain::Form_Unload() {
-    guarded(dialogs_, kFormUnloadError, [&] { endProgram(); });
+    guarded(dialogs_, kFormUnloadError, [&] { finish(); });
 }
 
 void frmMain::Echo_Closing() {
-    guarded(dialogs_, kEchoClosingError, [&] { endProgram(); });
+    guarded(dialogs_, kEchoClosingError, [&] { finish(); });
 }
 
-void frmMain::endProgram() {
+void frmMain::finish() {
     ProgEnding();
-    unload();
+    unloadOnce();
     process_.end();
 }
 
-void frmMain::unload() {
+void frmMain::unloadOnce() {
     if (unloading_) return;
     unloading_ = true;
     Form_Unload();

@@ -306,7 +306,7 @@ void MainWindow::onEndRequested(Ending::Reason reason) {
     if (reason == Ending::Reason::echoLinkClosing)
         form_->Echo_Closing();
     else
-        form_->unload();
+        form_->unloadOnce();
 }
 
 }  // namespace rokan
