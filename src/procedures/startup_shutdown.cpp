@@ -13,8 +13,8 @@ frmMain::frmMain(MainView& view, EchoLinkPort& echo, Dialogs& dialogs, Process& 
 
 void frmMain::Form_Load() {
     runOrElse([&] { startUp(); },
-              [&] {
-                  dialogs_.message(kNotInstalled, kAppTitle);
+              [&](const Cause& cause) {
+                  dialogs_.failed(kNotInstalled, cause);
                   Echo_Closing();
               });
 }
@@ -83,7 +83,7 @@ void frmMain::ProgEnding() {
 // returned (Echo_Closing).
 void frmMain::whileEchoLinkCloses() {
     if (settings_.readerHasRun()) settings_.iniWriteQuietly();
-    runOrElse([&] { sendOwedUnmute(); }, [] {});
+    runOrElse([&] { sendOwedUnmute(); }, [](const Cause&) {});
 }
 
 }  // namespace rokan
