@@ -11,15 +11,10 @@ inline constexpr wchar_t kAppTitle[] = L"Rokan";
 // "Rokan: SendChatMsg Error: SendChat 0x80010108": the message, and where
 // its failure came from, with its code as the Windows documentation lists
 // codes, if it has one.
-inline std::wstring causeLine(const wchar_t* message, const Cause& cause) {
-    std::wstring line = std::wstring(kAppTitle) + L": " + message + L": ";
-    if (!cause.call) return line + L"cause unknown";
-    line += cause.call;
-    if (cause.code == 0) return line;
-    line += L" 0x";
-    for (int shift = 28; shift >= 0; shift -= 4) line += L"0123456789ABCDEF"[(cause.code >> shift) & 0xF];
-    return line;
-}
+std::wstring causeLine(const wchar_t* message, const Cause& cause);
+
+// Inside a catch: the cause of the exception being handled, if it is a Failure.
+Cause causeOfCurrentException();
 
 // Where a procedure's failure message goes: a modal box with the OK button
 // only, and a line on its cause for whoever debugs (DebugView on Windows).
@@ -30,10 +25,8 @@ public:
     // Written whether or not a box may open; there is no log file.
     virtual void debugLine(const std::wstring& line) = 0;
 
-    void failed(const wchar_t* text, const Cause& cause, const wchar_t* caption = kAppTitle) {
-        debugLine(causeLine(text, cause));
-        message(text, caption);
-    }
+    // The cause's line, then the box.
+    void failed(const wchar_t* text, const Cause& cause, const wchar_t* caption = kAppTitle);
 };
 
 // Runs the body; any run-time error ends it and runs onFailure with its
@@ -44,10 +37,8 @@ void runOrElse(Body&& body, OnFailure&& onFailure) {
         std::forward<Body>(body)();
     } catch (const ProcessEnded&) {
         throw;
-    } catch (const Failure& failure) {
-        std::forward<OnFailure>(onFailure)(failure.cause);
     } catch (...) {
-        std::forward<OnFailure>(onFailure)(Cause{});
+        std::forward<OnFailure>(onFailure)(causeOfCurrentException());
     }
 }
 
