@@ -5,6 +5,9 @@
 
 namespace rokan {
 
+// The design gives each button, B_Send_Click and sInput_KeyPress a message
+// of their own, kept here; cmd and SendChatMsg catch every failure first, so
+// a working Rokan never shows them.
 void frmMain::templateButton_Click(Control button) {
     for (const CommandTemplate& entry : kCommandTemplates) {
         if (entry.button == button) {

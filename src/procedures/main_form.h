@@ -20,15 +20,25 @@ public:
     frmMain(MainView& view, EchoLinkPort& echo, Dialogs& dialogs, Process& process, Module1& settings,
             MuteRecordFile& muteRecord);
 
-    // Start-up and shutdown.
+    // Start-up and shutdown. How Rokan ends, in the order it runs:
+    //  - the window's close (the close box, Alt+F4, a log-off), and a second
+    //    copy after its message: unloadOnce -> Form_Unload -> finish ->
+    //    ProgEnding -> unloadOnce (already unloading: nothing) -> the end of
+    //    the process;
+    //  - EchoLink's Closing (whileEchoLinkCloses inside EchoLink's call, then
+    //    the rest once it has returned), and a start that failed:
+    //    Echo_Closing -> finish -> ProgEnding -> unloadOnce -> Form_Unload ->
+    //    finish -> ProgEnding again (the same rectangle written once more,
+    //    Echo found empty) -> unloadOnce (nothing) -> the end of the process.
+    // The window is destroyed only where the process could not be ended.
     void Form_Load();
     void Form_Unload();
     void Echo_Closing();
     // Inside EchoLink's Closing call; Echo_Closing follows once it has returned.
     void whileEchoLinkCloses();
-    // The window system's unload: raises Form_Unload once; asking again while
-    // the window is unloading does nothing.
-    void unload();
+    // The window system's unload: raises Form_Unload, then destroys the
+    // window; asked again while the window is unloading, does nothing.
+    void unloadOnce();
     // The window size policy: fixed width, a band of heights, the panel only when tall.
     void Form_Resize();
 
@@ -49,7 +59,8 @@ private:
     // Form_Load's steps; a run-time error in any of them is the failed start.
     void startUp();
     void ProgEnding();
-    void endProgram();
+    // What both Form_Unload and Echo_Closing do: ProgEnding, the unload, the end.
+    void finish();
     void unmuteBeforeEnding();
     void sendOwedUnmute();
 
@@ -72,7 +83,7 @@ private:
     MuteRecordFile& muteRecord_;
 
     std::wstring versionTitle_;
-    bool unloading_ = false;
+    bool unloading_ = false;  // unloadOnce has begun
     bool muted_ = false;
     std::int16_t remainingMinutes_ = 0;
     std::int16_t initialMinutes_ = 0;

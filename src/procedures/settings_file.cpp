@@ -25,7 +25,7 @@ void Module1::iniRead(bool& ok) {
             if (!line) throw Failure{};
             placeWindow(*line, ok);
         },
-        [&] {
+        [&](const Cause&) {
             iniDefWrite();
             ok = false;
         });

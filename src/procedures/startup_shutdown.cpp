@@ -13,8 +13,8 @@ frmMain::frmMain(MainView& view, EchoLinkPort& echo, Dialogs& dialogs, Process& 
 
 void frmMain::Form_Load() {
     runOrElse([&] { startUp(); },
-              [&] {
-                  dialogs_.message(kNotInstalled, kAppTitle);
+              [&](const Cause& cause) {
+                  dialogs_.failed(kNotInstalled, cause);
                   Echo_Closing();
               });
 }
@@ -26,7 +26,7 @@ void frmMain::startUp() {
     if (process_.previousInstance()) {
         dialogs_.message(kAlreadyRunning, kAppTitle);
         Echo_.release();
-        unload();
+        unloadOnce();
         process_.end();
     }
 
@@ -45,20 +45,20 @@ void frmMain::startUp() {
 }
 
 void frmMain::Form_Unload() {
-    guarded(dialogs_, kFormUnloadError, [&] { endProgram(); });
+    guarded(dialogs_, kFormUnloadError, [&] { finish(); });
 }
 
 void frmMain::Echo_Closing() {
-    guarded(dialogs_, kEchoClosingError, [&] { endProgram(); });
+    guarded(dialogs_, kEchoClosingError, [&] { finish(); });
 }
 
-void frmMain::endProgram() {
+void frmMain::finish() {
     ProgEnding();
-    unload();
+    unloadOnce();
     process_.end();
 }
 
-void frmMain::unload() {
+void frmMain::unloadOnce() {
     if (unloading_) return;
     unloading_ = true;
     Form_Unload();
@@ -83,7 +83,7 @@ void frmMain::ProgEnding() {
 // returned (Echo_Closing).
 void frmMain::whileEchoLinkCloses() {
     if (settings_.readerHasRun()) settings_.iniWriteQuietly();
-    runOrElse([&] { sendOwedUnmute(); }, [] {});
+    runOrElse([&] { sendOwedUnmute(); }, [](const Cause&) {});
 }
 
 }  // namespace rokan

@@ -29,6 +29,8 @@ void frmMain::sCall_KeyPress(int& key) {
     });
 }
 
+// Its message is the design's; SendUnMute catches every failure first, so a
+// working Rokan never shows it.
 void frmMain::btnMuteOff_Click() {
     guarded(dialogs_, kMuteOffError, [&] { SendUnMute(); });
 }

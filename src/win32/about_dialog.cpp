@@ -26,13 +26,14 @@ public:
     void setLeft(float twips) override { moveTo(dialog_, twipsToPixels(twips, desktopDpi()), windowRect().top); }
     void setTop(float twips) override { moveTo(dialog_, windowRect().left, twipsToPixels(twips, desktopDpi())); }
     void setCaption(const std::wstring& caption) override {
-        if (!SetWindowTextW(dialog_, caption.c_str())) throw Failure{};
+        if (!SetWindowTextW(dialog_, caption.c_str())) throw Failure{L"SetWindowTextW", GetLastError()};
     }
     void setText(AboutLabel label, const std::wstring& text) override {
-        if (!SetWindowTextW(labels_[static_cast<int>(label)], text.c_str())) throw Failure{};
+        if (!SetWindowTextW(labels_[static_cast<int>(label)], text.c_str()))
+            throw Failure{L"SetWindowTextW", GetLastError()};
     }
     void close() override {
-        if (!EndDialog(dialog_, IDOK)) throw Failure{};
+        if (!EndDialog(dialog_, IDOK)) throw Failure{L"EndDialog", GetLastError()};
     }
 
 private:
@@ -69,7 +70,7 @@ void AboutDialog::run(HWND owner) {
     layout.pointSize = 8;
     lstrcpynW(layout.face, L"MS Shell Dlg", 13);
     if (DialogBoxIndirectParamW(instance_, &layout.header, owner, dialogProc, reinterpret_cast<LPARAM>(this)) == -1)
-        throw Failure{};
+        throw Failure{L"DialogBoxIndirectParamW", GetLastError()};
 }
 
 HWND AboutDialog::child(const wchar_t* windowClass, const wchar_t* text, DWORD style, int left, int top, int width,

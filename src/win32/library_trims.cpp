@@ -4,6 +4,8 @@
 // string implementation (some 100 KB). These replacements keep the meaning:
 // the library's own failures become the program's run-time errors, which each
 // procedure already reports.
+#include <windows.h>
+
 #include <cstdlib>
 
 #include "failure.h"
@@ -16,10 +18,10 @@ void __verbose_terminate_handler() {
 
 namespace std {
 void __throw_bad_alloc() {
-    throw rokan::Failure{};
+    throw rokan::Failure{L"operator new", ERROR_NOT_ENOUGH_MEMORY};
 }
 void __throw_bad_array_new_length() {
-    throw rokan::Failure{};
+    throw rokan::Failure{L"operator new[]", ERROR_NOT_ENOUGH_MEMORY};
 }
 void __throw_length_error(const char*) {
     throw rokan::Failure{};

@@ -42,7 +42,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
             DispatchMessageW(&message);
         }
     }
-    echo.release();
-    CoUninitialize();
-    return 0;
+    // Rokan ends only through frmMain, which ends the process: a quit gets
+    // here only when another program posts one, and ends Rokan as the close
+    // box does, so the window's place and an owed unmute are not lost. Once
+    // the window is gone, its ending has already run.
+    SendMessageW(window.handle(), WM_CLOSE, 0, 0);
+    return static_cast<int>(message.wParam);
 }

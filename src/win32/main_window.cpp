@@ -172,7 +172,7 @@ void MainWindow::show(int showCommand) {
 }
 
 void MainWindow::setCaption(const std::wstring& caption) {
-    if (!SetWindowTextW(window_, caption.c_str())) throw Failure{};
+    if (!SetWindowTextW(window_, caption.c_str())) throw Failure{L"SetWindowTextW", GetLastError()};
 }
 
 std::wstring MainWindow::text(Control id) {
@@ -183,7 +183,7 @@ std::wstring MainWindow::text(Control id) {
 }
 
 void MainWindow::setText(Control id, const std::wstring& text) {
-    if (!SetWindowTextW(control(id), text.c_str())) throw Failure{};
+    if (!SetWindowTextW(control(id), text.c_str())) throw Failure{L"SetWindowTextW", GetLastError()};
 }
 
 void MainWindow::setCaret(Control id, std::size_t position) {
@@ -201,7 +201,7 @@ void MainWindow::setVisible(Control id, bool visible) {
 }
 
 void MainWindow::setReadOnly(Control id, bool readOnly) {
-    if (!SendMessageW(control(id), EM_SETREADONLY, readOnly, 0)) throw Failure{};
+    if (!SendMessageW(control(id), EM_SETREADONLY, readOnly, 0)) throw Failure{L"EM_SETREADONLY", 0};
     if (readOnly) showFromFirstCharacter(control(id));
 }
 
@@ -217,7 +217,7 @@ void MainWindow::showFromFirstCharacter(HWND edit) {
 void MainWindow::setTimerEnabled(bool enabled) {
     if (enabled == timerEnabled_) return;
     if (enabled) {
-        if (!SetTimer(window_, kTimer1Id, kTimerIntervalMs, nullptr)) throw Failure{};
+        if (!SetTimer(window_, kTimer1Id, kTimerIntervalMs, nullptr)) throw Failure{L"SetTimer", GetLastError()};
     } else {
         KillTimer(window_, kTimer1Id);
     }
@@ -225,7 +225,7 @@ void MainWindow::setTimerEnabled(bool enabled) {
 }
 
 void MainWindow::destroy() {
-    if (!DestroyWindow(window_)) throw Failure{};
+    if (!DestroyWindow(window_)) throw Failure{L"DestroyWindow", GetLastError()};
 }
 
 // While EchoLink has a call pending, what the operator does is dropped (see
@@ -318,7 +318,7 @@ void MainWindow::onEndRequested(Ending::Reason reason) {
     if (reason == Ending::Reason::echoLinkClosing)
         form_->Echo_Closing();
     else
-        form_->unload();
+        form_->unloadOnce();
 }
 
 }  // namespace rokan

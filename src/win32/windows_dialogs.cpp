@@ -17,6 +17,10 @@ void WindowsDialogs::message(const std::wstring& text, const std::wstring& capti
     messageOpen_ = false;
 }
 
+void WindowsDialogs::debugLine(const std::wstring& line) {
+    OutputDebugStringW((line + L"\n").c_str());
+}
+
 void WindowsDialogs::showAbout() {
     runAboutDialog(instance_, owner_, *mainView_, *this);
 }

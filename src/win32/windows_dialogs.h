@@ -10,7 +10,8 @@ namespace rokan {
 // Message boxes and the About box, modal over the main window. One message
 // box at a time: a failure while one is open is not shown (a failing timed
 // unmute is tried again at the next tick, and shown then if it still fails).
-// None at all once Rokan ends quietly (see Ending).
+// None at all once Rokan ends quietly (see Ending). Each failure's cause
+// goes to the debugger's output all the same, where DebugView shows it.
 class WindowsDialogs final : public Dialogs {
 public:
     WindowsDialogs(HINSTANCE instance, const Ending& ending) : instance_(instance), ending_(ending) {}
@@ -20,6 +21,7 @@ public:
     }
 
     void message(const std::wstring& text, const std::wstring& caption) override;
+    void debugLine(const std::wstring& line) override;
     void showAbout() override;
 
 private:

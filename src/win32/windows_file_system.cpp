@@ -24,20 +24,23 @@ public:
     void writeFile(const std::wstring& path, const std::string& bytes) override {
         HANDLE file =
             CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) throw Failure{};
+        if (file == INVALID_HANDLE_VALUE) throw Failure{L"CreateFileW", GetLastError()};
         DWORD written = 0;
         const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
                         written == bytes.size() && FlushFileBuffers(file);
+        const DWORD error = ok ? 0 : GetLastError();
         CloseHandle(file);
-        if (!ok) throw Failure{};
+        if (!ok) throw Failure{L"WriteFile", error};
     }
 
     void replaceFile(const std::wstring& from, const std::wstring& to) override {
-        if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) throw Failure{};
+        if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            throw Failure{L"MoveFileExW", GetLastError()};
     }
 
     void createFolder(const std::wstring& path) override {
-        if (!CreateDirectoryW(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) throw Failure{};
+        if (!CreateDirectoryW(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+            throw Failure{L"CreateDirectoryW", GetLastError()};
     }
 
     bool removeFile(const std::wstring& path) noexcept override {

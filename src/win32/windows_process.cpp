@@ -9,7 +9,7 @@ namespace rokan {
 bool WindowsProcess::previousInstance() {
     if (!singleCopy_) {
         singleCopy_ = CreateMutexW(nullptr, FALSE, L"Local\\Rokan.SingleCopy.{5B0E3C61-7A52-4C2B-9E07-2F1D4A8E6C93}");
-        if (!singleCopy_) throw Failure{};
+        if (!singleCopy_) throw Failure{L"CreateMutexW", GetLastError()};
         return GetLastError() == ERROR_ALREADY_EXISTS;
     }
     return false;
@@ -19,7 +19,7 @@ std::wstring WindowsProcess::executableFolder() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) throw Failure{};
+        if (length == 0) throw Failure{L"GetModuleFileNameW", GetLastError()};
         if (length < path.size()) {
             path.resize(length);
             break;

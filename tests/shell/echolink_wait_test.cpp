@@ -13,6 +13,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
+using Outcome = EchoLinkWait::Outcome;
 
 constexpr UINT kDuringWait = WM_APP + 3;
 
@@ -52,9 +53,10 @@ protected:
         }
     }
     // Waits for a call that never answers; how long it took.
-    Clock::duration waitUnanswered(EchoLinkWait::Kind kind = EchoLinkWait::Kind::call) {
+    Clock::duration waitUnanswered(Outcome expected = Outcome::unanswered,
+                                   EchoLinkWait::Kind kind = EchoLinkWait::Kind::call) {
         const auto start = Clock::now();
-        EXPECT_FALSE(wait.forCall(done, kind));
+        EXPECT_EQ(wait.forCall(done, kind), expected);
         return Clock::now() - start;
     }
     // Runs the step inside the wait, as a message another thread sends.
@@ -73,9 +75,9 @@ protected:
 TEST_F(Wait, EachKindOfCallHasItsBoundAndEndingShortensThemAll) {
     EXPECT_GE(waitUnanswered(), 290ms);
     EXPECT_LT(waitUnanswered(), 550ms);
-    EXPECT_GE(waitUnanswered(EchoLinkWait::Kind::attach), 590ms);
+    EXPECT_GE(waitUnanswered(Outcome::unanswered, EchoLinkWait::Kind::attach), 590ms);
     ending.begin(Ending::Reason::closed, false);
-    EXPECT_LT(waitUnanswered(EchoLinkWait::Kind::attach), 250ms);
+    EXPECT_LT(waitUnanswered(Outcome::unanswered, EchoLinkWait::Kind::attach), 250ms);
     EXPECT_FALSE(ending.quiet());
 }
 
@@ -88,7 +90,7 @@ TEST_F(Wait, OnlyAClosedMainWindowGivesUpTheCall) {
     EXPECT_TRUE(queued(box.handle, WM_CLOSE));
 
     PostMessageW(main.handle, WM_SYSKEYDOWN, VK_F4, 1 << 29);
-    EXPECT_LT(waitUnanswered(), 250ms);
+    EXPECT_LT(waitUnanswered(Outcome::ending), 250ms);
     EXPECT_TRUE(ending.started());
     EXPECT_TRUE(ending.quiet());
     EXPECT_TRUE(queued(main.handle, WM_CLOSE));
@@ -114,7 +116,7 @@ TEST_F(Wait, InputAndPostedClicksAreDroppedAndTicksWait) {
 TEST_F(Wait, InputThatComesWithTheAnswerIsDropped) {
     PostMessageW(main.handle, BM_CLICK, 0, 0);
     SetEvent(done);
-    EXPECT_TRUE(wait.forCall(done, EchoLinkWait::Kind::call));
+    EXPECT_EQ(wait.forCall(done, EchoLinkWait::Kind::call), Outcome::answered);
     EXPECT_FALSE(queued(main.handle, BM_CLICK));
 }
 
@@ -127,32 +129,32 @@ TEST_F(Wait, AQuitDuringTheWaitIsLeftForTheMessageLoop) {
             SetEvent(done);
         }).detach();
     });
-    EXPECT_TRUE(wait.forCall(done, EchoLinkWait::Kind::call));
+    EXPECT_EQ(wait.forCall(done, EchoLinkWait::Kind::call), Outcome::answered);
     MSG left{};
     ASSERT_TRUE(PeekMessageW(&left, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(left.wParam, 7u);
 }
 
-TEST_F(Wait, ASecondWaitInsideTheFirstFailsAtOnce) {
-    bool innerAnswered = true;
+TEST_F(Wait, ASecondWaitInsideTheFirstIsRefusedAtOnce) {
+    Outcome innerOutcome = Outcome::answered;
     Clock::duration inner{};
     duringTheWait([&] {
         const auto start = Clock::now();
         HANDLE never = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        innerAnswered = wait.forCall(never, EchoLinkWait::Kind::call);
+        innerOutcome = wait.forCall(never, EchoLinkWait::Kind::call);
         inner = Clock::now() - start;
         CloseHandle(never);
         SetEvent(done);
     });
-    EXPECT_TRUE(wait.forCall(done, EchoLinkWait::Kind::call));
-    EXPECT_FALSE(innerAnswered);
+    EXPECT_EQ(wait.forCall(done, EchoLinkWait::Kind::call), Outcome::answered);
+    EXPECT_EQ(innerOutcome, Outcome::refused);
     EXPECT_LT(inner, 50ms);
 }
 
 // A log-off or EchoLink's Closing, sent while Rokan waits, gives up the call.
 TEST_F(Wait, AnEndBegunInsideTheWaitGivesUpTheCall) {
     duringTheWait([&] { ending.begin(Ending::Reason::loggingOff, wait.pending()); });
-    EXPECT_LT(waitUnanswered(), 250ms);
+    EXPECT_LT(waitUnanswered(Outcome::ending), 250ms);
     EXPECT_TRUE(ending.quiet());
 }
 

@@ -65,5 +65,38 @@ TEST_F(Chat, EnterSendsTheLineExactlyAsTypedAndKeepsOneThatFailed) {
     EXPECT_EQ(steps(), L"send hello; focus sInput");
 }
 
+// Beside each message, the debugger's output gets what failed and its code,
+// so that "EchoLink refused" and "EchoLink gone" differ there; a failure
+// without a known cause says so.
+TEST_F(Chat, EachMessageComesWithItsCauseForTheDebugger) {
+    enum class Road { start, refusedLine, unansweredLine, refusedTemplate };
+    const std::tuple<Road, std::uint32_t, std::wstring_view, std::wstring_view> rows[] = {
+        {Road::start, 0, L"EchoLink not Installed!", L"Rokan: EchoLink not Installed!: CoCreateInstance 0x80040154"},
+        {Road::refusedLine, 0x80004005, L"SendChatMsg Error", L"Rokan: SendChatMsg Error: SendChat 0x80004005"},
+        {Road::refusedLine, 0x80010108, L"SendChatMsg Error", L"Rokan: SendChatMsg Error: SendChat 0x80010108"},
+        {Road::unansweredLine, 0, L"SendChatMsg Error", L"Rokan: SendChatMsg Error: SendChat: no answer"},
+        {Road::refusedTemplate, 0, L"cmd Error", L"Rokan: cmd Error: cause unknown"},
+    };
+    for (const auto& [road, code, message, debugLine] : rows) {
+        echo.creation = road == Road::start ? FakeEcho::Creation::error : FakeEcho::Creation::object;
+        echo.refusalCode = code;
+        echo.failSends = road == Road::refusedLine;
+        echo.unanswered = road == Road::unansweredLine;
+        view.refused =
+            road == Road::refusedTemplate ? std::set<std::wstring>{L"text sInput"} : std::set<std::wstring>{};
+        frmMain run{view, echo, dialogs, process, settings, muteRecord};
+        journal.clear();
+        endsProcess([&] { run.Form_Load(); });
+        if (road != Road::start) journal.clear();
+        if (road == Road::refusedTemplate) run.templateButton_Click(Control::btnStatus);
+        if (road == Road::refusedLine || road == Road::unansweredLine) run.B_Send_Click();
+
+        EXPECT_NE(steps().find(L"message " + std::wstring(message) + L" | Rokan"), std::wstring::npos)
+            << std::wstring(debugLine);
+        EXPECT_EQ(dialogs.debugLines, std::vector<std::wstring>{std::wstring(debugLine)});
+        dialogs.debugLines.clear();
+    }
+}
+
 }  // namespace
 }  // namespace rokan::test

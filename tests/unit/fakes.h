@@ -172,7 +172,7 @@ public:
 
     void attach() override {
         journal_.push_back(L"attach");
-        if (creation == Creation::error) throw Failure{};
+        if (creation == Creation::error) throw Failure{L"CoCreateInstance", 0x80040154};  // not registered
         hasObject = creation == Creation::object;
     }
     bool attached() const override { return hasObject; }
@@ -180,8 +180,8 @@ public:
         const bool fails = unanswered || !hasObject || failSends;
         journal_.push_back((unanswered ? L"send unanswered " : fails ? L"send failed " : L"send ") + text);
         if (whileSending) whileSending();
-        if (unanswered) throw Unanswered{};
-        if (fails) throw Failure{};
+        if (unanswered) throw Unanswered{L"SendChat: no answer", 0};
+        if (fails) throw Failure{L"SendChat", refusalCode};
     }
     void release() override {
         journal_.push_back(hasObject ? L"release" : L"release (empty)");
@@ -192,6 +192,7 @@ public:
     Creation creation = Creation::object;
     bool hasObject = false;
     bool failSends = false;
+    std::uint32_t refusalCode = 0x80004005;  // what a failing send gives: E_FAIL
     bool releaseFails = false;
     bool unanswered = false;             // as EchoLink that lets the call run out, and may carry it out later
     std::function<void()> whileSending;  // what the world looks like while EchoLink has the line
@@ -206,7 +207,10 @@ public:
     void message(const std::wstring& text, const std::wstring& caption) override {
         journal_.push_back(L"message " + text + L" | " + caption);
     }
+    void debugLine(const std::wstring& line) override { debugLines.push_back(line); }
     void showAbout() override { journal_.push_back(L"about"); }
+
+    std::vector<std::wstring> debugLines;
 
 private:
     Journal& journal_;

@@ -146,7 +146,7 @@ TEST_F(SettingsAtStartAndEnd, TheStoredRectangleComesBackUnderTheSizePolicyAndIs
     EXPECT_EQ(view.height(), 2565);  // 2560 as 117 pixels at 96 DPI
 
     view.leftPx = 90;
-    EXPECT_TRUE(endsProcess([&] { form.unload(); }));
+    EXPECT_TRUE(endsProcess([&] { form.unloadOnce(); }));
     EXPECT_EQ(folder.read("rokan.ini"), "position= 1350, 780, 4530, 2565\r\n");
 }
 

@@ -21,7 +21,7 @@ TEST_F(StartupShutdown, FailuresWhileEndingAreReportedAndEndingGoesOn) {
         process.refusesToEnd = refusesToEnd;
         journal.clear();
 
-        endsProcess([&] { run.unload(); });
+        endsProcess([&] { run.unloadOnce(); });
 
         EXPECT_EQ(steps(), expected);
     }
@@ -55,7 +55,7 @@ TEST_F(StartupShutdown, ARunThatNeverAttachedSaysWhyAndLeavesBothFilesAlone) {
         EXPECT_EQ(view.caption, L"Rokan");
         EXPECT_FALSE(view.controls[Control::btnMuteOff].visible);
 
-        endsProcess([&] { run.unload(); });
+        endsProcess([&] { run.unloadOnce(); });
         EXPECT_EQ(folder.read("rokan.ini"), rectangle);
         EXPECT_EQ(folder.read("rokan.mute"), countdown);
     }

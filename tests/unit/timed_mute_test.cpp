@@ -159,7 +159,7 @@ TEST_F(TimedMute, AMuteEchoLinkDidNotAnswerKeepsItsUnmuteDueAfterRokanEnds) {
     EXPECT_EQ(journal.back(), L"message SendMute Error | Rokan");
     journal.clear();
 
-    EXPECT_TRUE(endsProcess([&] { form.unload(); }));
+    EXPECT_TRUE(endsProcess([&] { form.unloadOnce(); }));
     EXPECT_EQ(steps(), L"release; end");
     EXPECT_EQ(folder.read("rokan.mute"), "2026-12-07T00:10:00Z 10 N0CALL\r\n");
 }
@@ -254,7 +254,7 @@ TEST_P(EndingWhileMuted, SendsThePendingUnmuteOnceBeforeReleasing) {
 
     EXPECT_TRUE(endsProcess([&] {
         if (row.road == Road::insideClosing) form.whileEchoLinkCloses();
-        row.road == Road::closed ? form.unload() : form.Echo_Closing();
+        row.road == Road::closed ? form.unloadOnce() : form.Echo_Closing();
     }));
 
     EXPECT_EQ(steps(), row.steps);

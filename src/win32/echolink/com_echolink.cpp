@@ -15,10 +15,20 @@ namespace {
 // How long a cancelled call inside Closing may take to come back.
 constexpr DWORD kNestedCallGraceMs = 1000;
 
-// RPC_E_TIMEOUT: the call is still outstanding, and EchoLink may yet carry it out.
-void check(HRESULT result) {
-    if (result == RPC_E_TIMEOUT) throw Unanswered{};
-    if (FAILED(result)) throw Failure{};
+void check(HRESULT result, const wchar_t* call) {
+    if (FAILED(result)) throw Failure{call, static_cast<std::uint32_t>(result)};
+}
+
+// Where a wait without the answer leaves the call, for whoever debugs.
+const wchar_t* unansweredCause(EchoLinkWait::Outcome outcome) {
+    switch (outcome) {
+        case EchoLinkWait::Outcome::refused:
+            return L"EchoLink's thread: another call's wait is running";
+        case EchoLinkWait::Outcome::ending:
+            return L"EchoLink's thread: Rokan began to end";
+        default:
+            return L"EchoLink's thread: no answer within the bound";
+    }
 }
 
 }  // namespace
@@ -34,26 +44,28 @@ ComEchoLink::~ComEchoLink() {
 void ComEchoLink::attach() {
     if (!sink_) sink_.Attach(new echolink::ClosingSink(*this));
     ComPtr<IStream> sinkForThread;
-    check(CoMarshalInterThreadInterfaceInStream(IID_IDispatch, sink_.Get(), &sinkForThread));
+    check(CoMarshalInterThreadInterfaceInStream(IID_IDispatch, sink_.Get(), &sinkForThread),
+          L"CoMarshalInterThreadInterfaceInStream");
     auto call = std::make_shared<echolink::AttachCall>(*sink_.Get(), std::move(sinkForThread));
-    if (FAILED(callAside(call, EchoLinkWait::Kind::attach))) throw Failure{};
+    check(callAside(call, EchoLinkWait::Kind::attach), L"CoCreateInstance");
     attached_ = call->found();
     applicationForUiThread_ = call->applicationForUiThread();
 }
 
 HRESULT ComEchoLink::callAside(const std::shared_ptr<EchoLinkCall>& call, EchoLinkWait::Kind kind) {
-    if (!thread_.start(call)) return E_FAIL;
-    if (wait_.forCall(call->done(), kind)) return call->result();
+    if (!thread_.start(call)) throw Failure{L"EchoLink's thread: a call is outstanding or no thread", 0};
+    const EchoLinkWait::Outcome outcome = wait_.forCall(call->done(), kind);
+    if (outcome == EchoLinkWait::Outcome::answered) return call->result();
     call->giveUp();
-    return RPC_E_TIMEOUT;
+    throw Unanswered{unansweredCause(outcome), 0};
 }
 
 void ComEchoLink::sendChat(const std::wstring& text) {
-    if (!attached_) throw Failure{};
+    if (!attached_) throw Failure{L"SendChat without EchoLink's object", 0};
     if (insideClosing_)
         sendInsideClosing(text);
     else
-        check(callAside(std::make_shared<echolink::SendCall>(text), EchoLinkWait::Kind::call));
+        check(callAside(std::make_shared<echolink::SendCall>(text), EchoLinkWait::Kind::call), L"SendChat");
 }
 
 // Inside EchoLink's Closing call, a call from this thread is nested in it,
@@ -62,13 +74,14 @@ void ComEchoLink::sendChat(const std::wstring& text) {
 // one call at a time. Bounded, as every call: an EchoLink that hangs in its
 // own Closing must not take Rokan with it.
 void ComEchoLink::sendInsideClosing(const std::wstring& text) {
-    if (thread_.busy()) throw Failure{};
+    if (thread_.busy()) throw Failure{L"SendChat inside Closing: a call is outstanding", 0};
     const echolink::ChatLine line(text);
     const NestedCallBound bound(wait_.bounds().endingMs, kNestedCallGraceMs);
     if (!applicationOnUiThread_ && applicationForUiThread_)
         check(CoGetInterfaceAndReleaseStream(applicationForUiThread_.Detach(), echolink::kApplicationInterface,
-                                             reinterpret_cast<void**>(applicationOnUiThread_.GetAddressOf())));
-    check(echolink::sendChat(applicationOnUiThread_.Get(), line.get()));
+                                             reinterpret_cast<void**>(applicationOnUiThread_.GetAddressOf())),
+              L"CoGetInterfaceAndReleaseStream");
+    check(echolink::sendChat(applicationOnUiThread_.Get(), line.get()), L"SendChat inside Closing");
 }
 
 void ComEchoLink::echoLinkClosing() {
@@ -82,9 +95,14 @@ void ComEchoLink::echoLinkClosing() {
 // not answered, it would not answer this one either. Either way Rokan is
 // ending, and leaves its references to the end of the process.
 void ComEchoLink::release() {
-    if (attached_ && !insideClosing_ && !thread_.busy())
-        callAside(std::make_shared<echolink::ReleaseCall>(std::move(applicationForUiThread_)),
-                  EchoLinkWait::Kind::call);
+    if (attached_ && !insideClosing_ && !thread_.busy()) {
+        try {
+            callAside(std::make_shared<echolink::ReleaseCall>(std::move(applicationForUiThread_)),
+                      EchoLinkWait::Kind::call);
+        } catch (const Failure&) {
+            // However the disconnect went, Rokan drops its references.
+        }
+    }
     applicationOnUiThread_.Reset();
     attached_ = false;
 }

@@ -33,7 +33,10 @@ public:
 
 private:
     void echoLinkClosing() override;
-    // The call's result; RPC_E_TIMEOUT when it is still outstanding.
+    // The call's result once EchoLink has answered. Throws Failure when
+    // EchoLink's thread takes no call, Unanswered when the wait ended without
+    // the answer: the call is still outstanding, and EchoLink may yet carry
+    // it out.
     HRESULT callAside(const std::shared_ptr<EchoLinkCall>& call, EchoLinkWait::Kind kind);
     void sendInsideClosing(const std::wstring& text);
 

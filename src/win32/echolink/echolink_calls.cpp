@@ -42,7 +42,7 @@ void AttachCall::listenForClosing(EchoLinkObjects& objects, IDispatch* sinkHere)
 }
 
 ChatLine::ChatLine(const std::wstring& text) : text_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {
-    if (!text_) throw Failure{};
+    if (!text_) throw Failure{L"SysAllocStringLen", static_cast<std::uint32_t>(E_OUTOFMEMORY)};
 }
 
 // A single-threaded EchoLink in a modal state of its own (a dialog open, a

@@ -58,21 +58,25 @@ DWORD EchoLinkWait::sleep(HANDLE done, DWORD ms) {
     return MsgWaitForMultipleObjectsEx(1, &done, ms, kWakeFor, 0);
 }
 
-bool EchoLinkWait::forCall(HANDLE done, Kind kind) {
-    if (pending_) return false;
+EchoLinkWait::Outcome EchoLinkWait::forCall(HANDLE done, Kind kind) {
+    if (pending_) return Outcome::refused;
     pending_ = true;
     const bool endingBefore = ending_.started();
     const ULONGLONG deadline = GetTickCount64() + boundFor(kind);
-    bool answered = false;
+    Outcome outcome = Outcome::unanswered;
     // The sleep wakes only for what arrives after the last look at the queue:
     // what is there already is taken first.
     takeMessages();
     for (;;) {
         const ULONGLONG now = GetTickCount64();
-        if ((ending_.started() && !endingBefore) || now >= deadline) break;
+        if (ending_.started() && !endingBefore) {
+            outcome = Outcome::ending;
+            break;
+        }
+        if (now >= deadline) break;
         const DWORD woke = sleep(done, static_cast<DWORD>(deadline - now));
         if (woke == WAIT_OBJECT_0) {
-            answered = true;
+            outcome = Outcome::answered;
             break;
         }
         if (woke == WAIT_OBJECT_0 + 1) takeMessages();
@@ -84,7 +88,7 @@ bool EchoLinkWait::forCall(HANDLE done, Kind kind) {
     pending_ = false;
     // A quit taken meanwhile is the message loop's, after the call.
     if (quitCode_) PostQuitMessage(*std::exchange(quitCode_, std::nullopt));
-    return answered;
+    return outcome;
 }
 
 bool EchoLinkWait::mainWindowCloseRequested() const {

@@ -27,15 +27,22 @@ struct WaitBounds {
 class EchoLinkWait {
 public:
     enum class Kind { call, attach };
+    // How a wait ended. But for answered, the call is still EchoLink's and
+    // may yet be carried out.
+    enum class Outcome {
+        answered,    // done was signalled: the call's result is in
+        refused,     // another wait was already running; this one never began
+        unanswered,  // the bound ran out first
+        ending,      // Rokan began to end meanwhile
+    };
 
     EchoLinkWait(const WaitBounds& bounds, Ending& ending) : bounds_(bounds), ending_(ending) {}
     void watchForClose(HWND mainWindow) { main_ = mainWindow; }
 
     bool pending() const { return pending_; }
     const WaitBounds& bounds() const { return bounds_; }
-    // Waits until `done` is signalled; false when the bound ran out first,
-    // Rokan began to end meanwhile, or another wait is already running.
-    bool forCall(HANDLE done, Kind kind);
+    // Waits until `done` is signalled, within the bound for kind.
+    Outcome forCall(HANDLE done, Kind kind);
 
 private:
     DWORD boundFor(Kind kind) const;

@@ -98,6 +98,19 @@ TEST_F(Dependability, ALogOffMidCountdownWithEchoLinkGoneEndsWithoutABox) {
     EXPECT_TRUE(std::filesystem::exists(record()));
 }
 
+// A quit another program posts ends Rokan as its close box does: the owed
+// unmute goes and the window's place is written.
+TEST_F(Dependability, AQuitPostedByAnotherProgramEndsRokanAsItsCloseBoxDoes) {
+    startRokan();
+    noiseCancel(L"10");
+    expectChatLog(L".mute N0CALL\n");
+    PostThreadMessageW(GetWindowThreadProcessId(main, nullptr), WM_QUIT, 0, 0);
+
+    EXPECT_EQ(rokan->waitExit(5s), std::optional<DWORD>(0));
+    expectChatLog(L".mute N0CALL\n.unmute N0CALL\n");
+    EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2565\r\n");
+}
+
 // A single-threaded EchoLink takes only calls nested in its Closing while it
 // waits on it: the unmute goes from inside that call, and Rokan ends.
 TEST_F(Dependability, EchoLinkClosingMidCountdownTakesTheUnmuteAsANestedCall) {

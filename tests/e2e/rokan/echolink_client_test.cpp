@@ -63,9 +63,11 @@ protected:
         try {
             link->sendChat(line);
             return Outcome::sent;
-        } catch (const Unanswered&) {
+        } catch (const Unanswered& failure) {
+            lastCause = failure.cause.call ? failure.cause.call : L"";
             return Outcome::unanswered;
-        } catch (const Failure&) {
+        } catch (const Failure& failure) {
+            lastCause = failure.cause.call ? failure.cause.call : L"";
             return Outcome::refused;
         }
     }
@@ -74,6 +76,7 @@ protected:
     EchoLinkWait wait{kShortBounds, ending};
     HWND window = nullptr;
     std::optional<ComEchoLink> link;
+    std::wstring lastCause;  // what a failed send says to the debugger
 };
 
 // The multithreaded apartment that holds EchoLink's proxies lives from
@@ -101,8 +104,10 @@ TEST_F(EchoLinkClient, ALateAnswerHoldsEveryOtherCallAndEachLineArrivesOnce) {
     attach();
 
     EXPECT_EQ(send(L"first"), Outcome::unanswered);
+    EXPECT_EQ(lastCause, L"EchoLink's thread: no answer within the bound");
     const auto asked = Clock::now();
     EXPECT_EQ(send(L"first"), Outcome::refused);
+    EXPECT_EQ(lastCause, L"EchoLink's thread: a call is outstanding or no thread");
     EXPECT_EQ(send(L"second"), Outcome::refused);
     EXPECT_LT(Clock::now() - asked, 100ms);
 
