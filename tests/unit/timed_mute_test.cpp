@@ -212,6 +212,14 @@ TEST_F(TimedMute, ARecordTheProgramsFolderRefusesIsKeptInTheUsersOwnFolder) {
     EXPECT_EQ(textOf(Control::gMin), L"7");
     nextRun.btnMuteOff_Click();
     EXPECT_EQ(folder.read("AppData/Rokan/rokan.mute"), "<missing>");
+
+    // Once the program's folder takes it again, no other stays behind to act twice.
+    form.btnMuteOff_Click();
+    files.refusedPrefix.clear();
+    folder.write("AppData/Rokan/rokan.mute", "2026-12-07T00:05:00Z 5 JA1ABC\r\n");
+    noiseCancel(L"N0CALL", L"10");
+    EXPECT_NE(folder.read("rokan.mute"), "<missing>");
+    EXPECT_EQ(folder.read("AppData/Rokan/rokan.mute"), "<missing>");
 }
 
 // Delete refused (the file held open by another program): emptied instead, so it cannot act twice.
