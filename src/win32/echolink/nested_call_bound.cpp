@@ -2,6 +2,8 @@
 
 #include <objbase.h>
 
+#include "system_function.h"
+
 namespace rokan {
 namespace {
 
@@ -9,10 +11,7 @@ namespace {
 // combase, is a stub that aborts the process when called.
 void cancelCallOf(DWORD thread) {
     using CancelCallFn = HRESULT(WINAPI*)(DWORD, ULONG);
-    HMODULE ole32 = GetModuleHandleW(L"ole32.dll");
-    const auto cancelCall =
-        ole32 ? reinterpret_cast<CancelCallFn>(reinterpret_cast<void*>(GetProcAddress(ole32, "CoCancelCall")))
-              : nullptr;
+    const auto cancelCall = systemFunction<CancelCallFn>(GetModuleHandleW(L"ole32.dll"), "CoCancelCall");
     if (cancelCall) cancelCall(thread, 0);
 }
 

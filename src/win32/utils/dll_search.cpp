@@ -1,6 +1,6 @@
 #include "dll_search.h"
 
-#include <windows.h>
+#include "system_function.h"
 
 namespace rokan {
 
@@ -9,8 +9,8 @@ void loadDllsFromSystem32Only() {
     // only, so it is looked up. Without it, SetDllDirectoryW(L"") at least takes
     // the current folder out of the search; Rokan's own folder stays in it there.
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    const auto setDefaultDllDirectories = reinterpret_cast<SetDefaultDllDirectoriesFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    const auto setDefaultDllDirectories =
+        systemFunction<SetDefaultDllDirectoriesFn>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (setDefaultDllDirectories && setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
     SetDllDirectoryW(L"");
 }

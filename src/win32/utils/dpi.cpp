@@ -1,14 +1,8 @@
 #include "dpi.h"
 
+#include "system_function.h"
+
 namespace rokan {
-namespace {
-
-template <class Function>
-Function lookUp(HMODULE library, const char* name) {
-    return library ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
-}
-
-}  // namespace
 
 // Windows 8.1 and 10 before 1607 know each monitor's DPI only through
 // shcore, which is not one of the DLLs Rokan links: loaded from System32
@@ -16,7 +10,7 @@ Function lookUp(HMODULE library, const char* name) {
 int dpiOfMonitor(HWND window) {
     using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
-    static const auto getDpiForMonitor = lookUp<GetDpiForMonitorFn>(
+    static const auto getDpiForMonitor = systemFunction<GetDpiForMonitorFn>(
         LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32), "GetDpiForMonitor");
     UINT x = 0, y = 0;
     if (getDpiForMonitor &&
@@ -27,7 +21,8 @@ int dpiOfMonitor(HWND window) {
 
 int dpiOfWindow(HWND window) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = lookUp<GetDpiForWindowFn>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+    static const auto getDpiForWindow =
+        systemFunction<GetDpiForWindowFn>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
     if (window) {
         if (UINT dpi = getDpiForWindow ? getDpiForWindow(window) : 0) return static_cast<int>(dpi);
         if (int dpi = dpiOfMonitor(window)) return dpi;
