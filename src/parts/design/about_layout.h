@@ -1,11 +1,12 @@
 #pragma once
 #include <array>
 
-#include "about_view.h"
 #include "separator_line.h"
 
 // The About box as designed, in twips.
 namespace rokan {
+
+enum class AboutLabel { lblTitle, lblVersion, lblDescription, readme, lblDisclaimer, copyright };
 
 inline constexpr wchar_t kAboutCreatedCaption[] = L"Version Info.";
 inline constexpr int kAboutClientWidth = 3615;

@@ -1,9 +1,9 @@
 #pragma once
 #include <string>
 
-namespace rokan {
+#include "about_layout.h"
 
-enum class AboutLabel { lblTitle, lblVersion, lblDescription, readme, lblDisclaimer, copyright };
+namespace rokan {
 
 // The About box as its procedures see it; any operation may throw Failure.
 class AboutView {
