@@ -5,6 +5,19 @@
 
 namespace rokan {
 
+void frmMain::buttonClick(Control button) {
+    switch (button) {
+        case Control::B_Send:
+            return B_Send_Click();
+        case Control::btnAutoMute:
+            return btnAutoMute_Click();
+        case Control::btnMuteOff:
+            return btnMuteOff_Click();
+        default:
+            return templateButton_Click(button);
+    }
+}
+
 // The design gives each button, B_Send_Click and sInput_KeyPress a message
 // of their own, kept here; cmd and SendChatMsg catch every failure first, so
 // a working Rokan never shows them.

@@ -42,6 +42,10 @@ public:
     // The window size policy: fixed width, a band of heights, the panel only when tall.
     void Form_Resize();
 
+    // A click on any button of the window: its own procedure, or the
+    // template table's line; a control that is neither does nothing.
+    void buttonClick(Control button);
+
     // Command templates and the chat line. Key handlers set key to 0 to swallow it.
     void templateButton_Click(Control button);
     void B_Send_Click();

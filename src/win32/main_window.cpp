@@ -144,8 +144,8 @@ HWND MainWindow::create() {
 
     backColours_.fill(kSystemWindowColour);
     for (const ControlLayout& layout : kMainControls) {
-        for (const BoxName& box : kBoxNames)
-            if (box.box == layout.id)
+        for (const ControlName& box : kBoxNames)
+            if (box.control == layout.id)
                 CreateWindowExW(0, L"STATIC", box.name, WS_CHILD | SS_LEFT, 0, 0, 0, 0, window_, nullptr, instance_,
                                 nullptr);
         HWND child =
@@ -238,22 +238,8 @@ void MainWindow::onCommand(int id, int notification) {
         form_->mnuAbout_Click();
         return;
     }
-    if (notification != BN_CLICKED) return;
-    const auto clicked = static_cast<Control>(id - kFirstControlId);
-    switch (clicked) {
-        case Control::B_Send:
-            form_->B_Send_Click();
-            return;
-        case Control::btnAutoMute:
-            form_->btnAutoMute_Click();
-            return;
-        case Control::btnMuteOff:
-            form_->btnMuteOff_Click();
-            return;
-        default:
-            if (id >= controlId(Control::btnConnect) && id <= controlId(Control::btmLurkd))
-                form_->templateButton_Click(clicked);
-    }
+    if (notification == BN_CLICKED && id >= kFirstControlId && id < kFirstControlId + static_cast<int>(kControlCount))
+        form_->buttonClick(static_cast<Control>(id - kFirstControlId));
 }
 
 void MainWindow::onKeyPress(HWND edit, int& key) {

@@ -13,14 +13,14 @@ TEST_F(Chat, EachTemplateButtonReplacesTheLineAndPutsTheCaretAtItsEnd) {
     for (const CommandTemplate& entry : kCommandTemplates) {
         textOf(Control::sInput) = L"abc";
         journal.clear();
-        form.templateButton_Click(entry.button);
+        form.buttonClick(entry.button);
         EXPECT_EQ(steps(), L"focus sInput") << nameOf(entry.button);
         EXPECT_EQ(textOf(Control::sInput), entry.text) << nameOf(entry.button);
         EXPECT_EQ(view.controls[Control::sInput].caret, std::wcslen(entry.text)) << nameOf(entry.button);
 
         view.refused = {L"text sInput"};
         journal.clear();
-        form.templateButton_Click(entry.button);
+        form.buttonClick(entry.button);
         EXPECT_EQ(steps(), L"focus sInput; message cmd Error | Rokan") << nameOf(entry.button);
         view.refused.clear();
     }
@@ -28,8 +28,32 @@ TEST_F(Chat, EachTemplateButtonReplacesTheLineAndPutsTheCaretAtItsEnd) {
     for (const auto& [button, designed] :
          {std::pair{Control::btnUnMute, L".unmute "}, std::pair{Control::btnStatus, L".stat"},
           std::pair{Control::btmLurkd, L".lurk disable"}}) {
-        form.templateButton_Click(button);
+        form.buttonClick(button);
         EXPECT_EQ(textOf(Control::sInput), designed);
+    }
+}
+
+// A click reaches each button's own procedure or its template's line: no
+// button of the window may be left doing nothing.
+TEST_F(Chat, EveryButtonOfTheWindowHasItsEffect) {
+    start();
+    const std::map<Control, std::wstring> own{{Control::B_Send, L"send line"},
+                                              {Control::btnAutoMute, L"send .mute N0CALL"},
+                                              {Control::btnMuteOff, L"send .unmute N0CALL"}};
+    for (const ControlLayout& layout : kMainControls) {
+        if (layout.kind != ControlKind::button) continue;
+        textOf(Control::sInput) = L"line";
+        textOf(Control::sCall) = L"N0CALL";
+        journal.clear();
+        form.buttonClick(layout.id);
+        const auto* entry = std::find_if(kCommandTemplates.begin(), kCommandTemplates.end(),
+                                         [&](const CommandTemplate& t) { return t.button == layout.id; });
+        if (entry != kCommandTemplates.end())
+            EXPECT_EQ(textOf(Control::sInput), entry->text) << nameOf(layout.id);
+        else if (own.contains(layout.id))
+            EXPECT_NE(steps().find(own.at(layout.id)), std::wstring::npos) << nameOf(layout.id) << ": " << steps();
+        else
+            ADD_FAILURE() << nameOf(layout.id) << " has no effect";
     }
 }
 

@@ -34,11 +34,9 @@ inline std::wstring joined(const Journal& journal) {
 }
 
 inline std::wstring nameOf(Control control) {
-    static const wchar_t* const names[] = {L"btnConnect", L"btnDisconnect", L"btmMute",     L"btnAdmins",
-                                           L"btnUsers",   L"btnStatus",     L"btnSysop",    L"btnUnMute",
-                                           L"btmLurkd",   L"sInput",        L"B_Send",      L"sCall",
-                                           L"gMin",       L"Label1",        L"btnAutoMute", L"btnMuteOff"};
-    return names[static_cast<int>(control)];
+    for (const ControlName& entry : kControlNames)
+        if (entry.control == control) return entry.name;
+    return L"?";
 }
 
 inline std::wstring nameOf(AboutLabel label) {

@@ -15,7 +15,7 @@ struct CommandTemplate {
 // Commands that take an argument end in a blank, ready for the call sign.
 // Some messages name another command (".unmute" fails with "cmd admin
 // Error"): that is the design's own mapping, kept as users know it.
-inline constexpr std::array<CommandTemplate, 9> kCommandTemplates{{
+inline constexpr auto kCommandTemplates = std::to_array<CommandTemplate>({
     {Control::btmMute, L".mute ", kCmdMuteError},
     {Control::btnUnMute, L".unmute ", kCmdAdminError},
     {Control::btmLurkd, L".lurk disable", kCmdHelpError},
@@ -25,6 +25,6 @@ inline constexpr std::array<CommandTemplate, 9> kCommandTemplates{{
     {Control::btnSysop, L".sysop ", kCmdSysopError},
     {Control::btnUsers, L".users ", kCmdUsersError},
     {Control::btnAdmins, L".admins ", kCmdVersionError},
-}};
+});
 
 }  // namespace rokan

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "separator_line.h"
@@ -8,7 +9,8 @@
 // scales it to the window's DPI.
 namespace rokan {
 
-// The nine template buttons first, in the order of their control index.
+// Every control of the main window, numbered from 0 in any order: each is
+// laid out once in kMainControls below, which the compiler checks.
 enum class Control : int {
     btnConnect,
     btnDisconnect,
@@ -27,7 +29,6 @@ enum class Control : int {
     btnAutoMute,
     btnMuteOff,
 };
-inline constexpr int kControlCount = 16;
 
 enum class ControlKind { button, edit, label };
 
@@ -67,7 +68,7 @@ inline constexpr unsigned kTimerIntervalMs = 60000;
 
 // In tab order: the shell creates them in this order, which is the order Tab
 // walks. The label takes no focus.
-inline constexpr std::array<ControlLayout, kControlCount> kMainControls{{
+inline constexpr auto kMainControls = std::to_array<ControlLayout>({
     {Control::sInput, ControlKind::edit, L"", 60, 960, 3675, 300, {12, false}},
     {Control::B_Send, ControlKind::button, L"Send", 3720, 960, 615, 300, {9, true}},
     {Control::btnConnect, ControlKind::button, L".connect", 60, 60, 1395, 255, {9.75, true}},
@@ -84,26 +85,62 @@ inline constexpr std::array<ControlLayout, kControlCount> kMainControls{{
     {Control::gMin, ControlKind::edit, L"10", 1680, 1320, 375, 375, {12, false}},
     {Control::Label1, ControlKind::label, L"min", 2160, 1440, 375, 255, {9.75, false}},
     {Control::btnMuteOff, ControlKind::button, L"Mute Off", 2640, 1320, 1695, 375, {9.75, true}},
-}};
+});
+inline constexpr std::size_t kControlCount = kMainControls.size();
+
+// Each control laid out exactly once, so that its number indexes the shell's
+// tables of every control.
+constexpr bool eachControlOnce() {
+    std::array<bool, kControlCount> seen{};
+    for (const ControlLayout& layout : kMainControls) {
+        const auto index = static_cast<std::size_t>(layout.id);
+        if (index >= kControlCount || seen[index]) return false;
+        seen[index] = true;
+    }
+    return true;
+}
+static_assert(eachControlOnce(), "every Control needs one row in kMainControls");
+
+// A name given to a control.
+struct ControlName {
+    Control control;
+    const wchar_t* name;
+};
+// Each control's name as the procedures call it.
+inline constexpr auto kControlNames = std::to_array<ControlName>({
+    {Control::btnConnect, L"btnConnect"},
+    {Control::btnDisconnect, L"btnDisconnect"},
+    {Control::btmMute, L"btmMute"},
+    {Control::btnAdmins, L"btnAdmins"},
+    {Control::btnUsers, L"btnUsers"},
+    {Control::btnStatus, L"btnStatus"},
+    {Control::btnSysop, L"btnSysop"},
+    {Control::btnUnMute, L"btnUnMute"},
+    {Control::btmLurkd, L"btmLurkd"},
+    {Control::sInput, L"sInput"},
+    {Control::B_Send, L"B_Send"},
+    {Control::sCall, L"sCall"},
+    {Control::gMin, L"gMin"},
+    {Control::Label1, L"Label1"},
+    {Control::btnAutoMute, L"btnAutoMute"},
+    {Control::btnMuteOff, L"btnMuteOff"},
+});
+static_assert(kControlNames.size() == kControlCount, "every Control needs a name");
 
 // What a screen reader calls each text box. Buttons are named by their
 // captions; a box takes the name of the label created just before it, and
 // these labels stay hidden, so a sighted operator sees nothing new.
-struct BoxName {
-    Control box;
-    const wchar_t* name;
-};
-inline constexpr std::array<BoxName, 3> kBoxNames{{
+inline constexpr auto kBoxNames = std::to_array<ControlName>({
     {Control::sInput, L"Chat line"},
     {Control::sCall, L"Call sign"},
     {Control::gMin, L"Minutes"},
-}};
+});
 
 // The etched separator along the top of the client area.
-inline constexpr std::array<SeparatorLine, 3> kSeparator{{
+inline constexpr auto kSeparator = std::to_array<SeparatorLine>({
     {0, 5460, 0x00FFFFFF, 2, SeparatorLine::Edge::highlight},
     {0, 4380, 0x00808080, 1, SeparatorLine::Edge::shadow},
     {0, 5520, 0x00808080, 1, SeparatorLine::Edge::shadow},
-}};
+});
 
 }  // namespace rokan
