@@ -52,7 +52,7 @@ TEST_F(TimedMute, MinutesOfZeroOrLessUnmuteAtTheFirstTick) {
     textOf(Control::sCall) = L"JA1ABC";
     EXPECT_EQ(enterInCall(), 0);
     EXPECT_EQ(steps(), L"timer on; send .mute JA1ABC; focus sCall");
-    EXPECT_EQ(textOf(Control::gMin), L"10");
+    EXPECT_EQ(textOf(Control::gMin), kDefaultMinutes);
     journal.clear();
     form.Timer1_Timer();
     EXPECT_EQ(journal.front(), L"send .unmute JA1ABC");

@@ -66,6 +66,9 @@ inline constexpr float kPanelThreshold = 2550;  // the panel shows above it
 
 inline constexpr unsigned kTimerIntervalMs = 60000;
 
+// The minutes a noise cancel lasts until the operator types others.
+inline constexpr const wchar_t* kDefaultMinutes = L"10";
+
 // In tab order: the shell creates them in this order, which is the order Tab
 // walks. The label takes no focus.
 inline constexpr auto kMainControls = std::to_array<ControlLayout>({
@@ -82,7 +85,7 @@ inline constexpr auto kMainControls = std::to_array<ControlLayout>({
     {Control::btmLurkd, ControlKind::button, L".lurk disable", 2940, 660, 1395, 255, {9.75, true}},
     {Control::sCall, ControlKind::edit, L"", 60, 1320, 1515, 360, kWindowFont},
     {Control::btnAutoMute, ControlKind::button, L"noise cancel", 2640, 1320, 1695, 375, {9.75, true}},
-    {Control::gMin, ControlKind::edit, L"10", 1680, 1320, 375, 375, {12, false}},
+    {Control::gMin, ControlKind::edit, kDefaultMinutes, 1680, 1320, 375, 375, {12, false}},
     {Control::Label1, ControlKind::label, L"min", 2160, 1440, 375, 255, {9.75, false}},
     {Control::btnMuteOff, ControlKind::button, L"Mute Off", 2640, 1320, 1695, 375, {9.75, true}},
 });

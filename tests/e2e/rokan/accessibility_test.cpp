@@ -70,14 +70,14 @@ TEST_F(RokanTest, AScreenReaderReadsEveryControlInTabOrderAndHearsTheMuteCountAn
         });
         EXPECT_EQ(read, expected);
     };
-    expectRead(false, L"", L"10");
+    expectRead(false, L"", kDefaultMinutes);
     setText(control(Control::sCall), L"N0CALL");
     click(control(Control::btnAutoMute));
     expectChatLog(L".mute N0CALL\n");
     postTimer(main, kTimer1Id);
     expectRead(true, L"N0CALL", L"9");
     click(control(Control::btnMuteOff));
-    expectRead(false, L"N0CALL", L"10");
+    expectRead(false, L"N0CALL", kDefaultMinutes);
 }
 
 // High Contrast Black's colours, as Windows 10 sets them, for as long as a
