@@ -1,5 +1,6 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <iterator>
@@ -74,7 +75,7 @@ std::string signedNumberText(float value) {
     if (!(magnitude < 1e15)) throw Failure{};  // no window is that far off, nor NaN
     int wholeDigits = 1;
     for (double limit = 10; magnitude >= limit; limit *= 10) ++wholeDigits;
-    int decimals = wholeDigits >= 7 ? 0 : 7 - wholeDigits;
+    int decimals = std::max(0, 7 - wholeDigits);
     double scale = std::pow(10.0, decimals);
     auto scaled = static_cast<std::uint64_t>(std::llround(magnitude * scale));
     while (decimals > 0 && scaled % 10 == 0) {
