@@ -178,15 +178,5 @@ TEST_F(SettingsAtStartAndEnd, APlaceOnEitherOfTwoMonitorsOfTheirOwnDpiComesBackT
     }
 }
 
-// A file that was never there is gone too: only one that stays is emptied instead.
-TEST(MachineFiles, RemovingAFileSaysWhetherItIsGone) {
-    TempFolder folder;
-    folder.write("rokan.mute", "due");
-    const std::wstring path = folder.windowsPath() + L"\\rokan.mute";
-    EXPECT_TRUE(machineFileSystem().removeFile(path));
-    EXPECT_EQ(folder.read("rokan.mute"), "<missing>");
-    EXPECT_TRUE(machineFileSystem().removeFile(path));
-}
-
 }  // namespace
 }  // namespace rokan::test
