@@ -21,9 +21,12 @@ void erase(FileSystem& files, const std::optional<std::wstring>& folder) noexcep
 
 }  // namespace
 
-std::optional<std::wstring> MuteRecordFile::besideSettings() const {
-    if (settings_.applicationDirectory().empty()) return std::nullopt;
-    return settings_.applicationDirectory();
+std::optional<std::wstring> MuteRecordFile::inProgramFolder() const {
+    try {
+        return programFolder_.find();
+    } catch (...) {
+        return std::nullopt;
+    }
 }
 
 std::optional<std::wstring> MuteRecordFile::inUserData() const {
@@ -39,7 +42,7 @@ std::optional<std::wstring> MuteRecordFile::inUserData() const {
 
 // One record at a time: the place that took it is the only one that holds it.
 void MuteRecordFile::write(const std::string& bytes) noexcept {
-    const auto beside = besideSettings(), ownFolder = inUserData();
+    const auto beside = inProgramFolder(), ownFolder = inUserData();
     try {
         if (!beside) return;
         replaceFileContent(files_, *beside + kRecordName, bytes);
@@ -57,7 +60,7 @@ void MuteRecordFile::write(const std::string& bytes) noexcept {
 }
 
 std::optional<std::string> MuteRecordFile::current() const {
-    for (const auto& folder : {besideSettings(), inUserData()}) {
+    for (const auto& folder : {inProgramFolder(), inUserData()}) {
         const auto bytes = folder ? files_.readStart(*folder + kRecordName, kMaxMuteRecordBytes + 1) : std::nullopt;
         if (bytes && !bytes->empty()) return bytes;
     }
@@ -84,7 +87,7 @@ void MuteRecordFile::putBack(const Replaced& replaced) noexcept {
 }
 
 void MuteRecordFile::remove() noexcept {
-    erase(files_, besideSettings());
+    erase(files_, inProgramFolder());
     erase(files_, inUserData());
 }
 

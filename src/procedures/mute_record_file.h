@@ -6,7 +6,7 @@
 #include "clock.h"
 #include "file_system.h"
 #include "process.h"
-#include "settings_file.h"
+#include "program_folder.h"
 
 namespace rokan {
 
@@ -26,8 +26,8 @@ public:
     // What a record replaced: its bytes, or nothing when there was none.
     using Replaced = std::optional<std::string>;
 
-    MuteRecordFile(FileSystem& files, Clock& clock, const Module1& settings, Process& process)
-        : files_(files), clock_(clock), settings_(settings), process_(process) {}
+    MuteRecordFile(FileSystem& files, Clock& clock, ProgramFolder& programFolder, Process& process)
+        : files_(files), clock_(clock), programFolder_(programFolder), process_(process) {}
 
     // The unmute falls due `minutes` minutes from now.
     Replaced keep(const std::wstring& callSign, std::int16_t initialMinutes, int minutes) noexcept;
@@ -38,15 +38,15 @@ public:
     std::optional<Pending> read();
 
 private:
-    // Beside rokan.ini once this run has found that folder, then the user's own.
-    std::optional<std::wstring> besideSettings() const;
+    // Beside rokan.ini where the program's folder is known, then the user's own.
+    std::optional<std::wstring> inProgramFolder() const;
     std::optional<std::wstring> inUserData() const;
     std::optional<std::string> current() const;
     void write(const std::string& bytes) noexcept;
 
     FileSystem& files_;
     Clock& clock_;
-    const Module1& settings_;
+    ProgramFolder& programFolder_;
     Process& process_;
 };
 

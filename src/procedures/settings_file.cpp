@@ -8,11 +8,7 @@
 namespace rokan {
 
 void Module1::getRokanpath() {
-    guarded(dialogs_, kGetRokanpathError, [&] {
-        std::wstring folder = process_.executableFolder();
-        if (folder.empty() || folder.back() != L'\\') folder += L'\\';
-        applicationDirectory_ = folder;
-    });
+    guarded(dialogs_, kGetRokanpathError, [&] { folder_.find(); });
 }
 
 void Module1::iniRead(bool& ok) {
@@ -50,7 +46,7 @@ void Module1::placeWindow(const std::string& line, bool& ok) {
 }
 
 void Module1::writeRectangle() {
-    if (applicationDirectory_.empty()) getRokanpath();
+    if (folder_.path().empty()) getRokanpath();
     replaceFileContent(files_, settingsPath(),
                        settingsLine(window_.left(), window_.top(), window_.width(), window_.height()));
 }

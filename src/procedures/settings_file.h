@@ -4,7 +4,7 @@
 #include "dialogs.h"
 #include "file_system.h"
 #include "main_view.h"
-#include "process.h"
+#include "program_folder.h"
 
 namespace rokan {
 
@@ -12,8 +12,8 @@ namespace rokan {
 // Width and Height in twips. Nothing else touches the file.
 class Module1 {
 public:
-    Module1(MainView& window, Dialogs& dialogs, Process& process, FileSystem& files)
-        : window_(window), dialogs_(dialogs), process_(process), files_(files) {}
+    Module1(MainView& window, Dialogs& dialogs, ProgramFolder& folder, FileSystem& files)
+        : window_(window), dialogs_(dialogs), folder_(folder), files_(files) {}
 
     void getRokanpath();
     // Places the main window from the file; ok: the stored values were used as they stood.
@@ -24,20 +24,18 @@ public:
     void iniWriteQuietly() noexcept;
     void iniDefWrite();
 
-    const std::wstring& applicationDirectory() const { return applicationDirectory_; }
     // Whether this run has read the file, so that its rectangle is the user's to keep.
     bool readerHasRun() const { return readerHasRun_; }
 
 private:
     void placeWindow(const std::string& line, bool& ok);
     void writeRectangle();
-    std::wstring settingsPath() const { return applicationDirectory_ + L"rokan.ini"; }
+    std::wstring settingsPath() const { return folder_.path() + L"rokan.ini"; }
 
     MainView& window_;
     Dialogs& dialogs_;
-    Process& process_;
+    ProgramFolder& folder_;
     FileSystem& files_;
-    std::wstring applicationDirectory_;
     bool readerHasRun_ = false;
 };
 

@@ -26,9 +26,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     dialogs.setMainWindow(window.handle(), window);
     ComEchoLink echo(wait, window.handle(), kEchoClosingMessage);
     WindowsProcess process;
-    Module1 settings(window, dialogs, process, machineFileSystem());
+    ProgramFolder programFolder(process);
+    Module1 settings(window, dialogs, programFolder, machineFileSystem());
     WindowsClock clock;
-    MuteRecordFile muteRecord(machineFileSystem(), clock, settings, process);
+    MuteRecordFile muteRecord(machineFileSystem(), clock, programFolder, process);
     frmMain form(window, echo, dialogs, process, settings, muteRecord);
     window.routeTo(form);
 

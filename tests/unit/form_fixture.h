@@ -17,9 +17,10 @@ protected:
     FakeProcess process{journal};
     TempFolder folder;
     MachineFiles files;
-    Module1 settings{view, dialogs, process, files};
+    ProgramFolder programFolder{process};
+    Module1 settings{view, dialogs, programFolder, files};
     FakeClock clock;
-    MuteRecordFile muteRecord{files, clock, settings, process};
+    MuteRecordFile muteRecord{files, clock, programFolder, process};
     frmMain form{view, echo, dialogs, process, settings, muteRecord};
 
     FormTest() {

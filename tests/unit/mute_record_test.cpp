@@ -44,6 +44,15 @@ TEST(MuteRecordLine, ReadsBackWhatItWritesAndNothingElse) {
         EXPECT_FALSE(muteRecordText({1796601600, 10, callSign}));
 }
 
+// Whichever of the two files is read first finds the program's folder.
+TEST_F(FormTest, TheRecordIsFoundBesideTheProgramBeforeTheSettingsAreRead) {
+    folder.write("rokan.mute", "2026-12-07T00:07:30Z 10 JA1ABC\r\n");
+    const auto pending = muteRecord.read();
+    ASSERT_TRUE(pending);
+    EXPECT_EQ(pending->callSign, L"JA1ABC");
+    EXPECT_EQ(pending->minutesLeft, 8);
+}
+
 struct ResumeCase {
     const char* name;
     std::string record;
@@ -80,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
                    L"attach; timer on; send failed .unmute JA1ABC; message SendUnMute Error | Rokan", L"0", true},
         ResumeCase{"notYetDue", "2026-12-07T00:07:30Z 10 JA1ABC\r\n", false, L"attach; timer on", L"8", true},
         ResumeCase{"broken", "2026-12-07T00:07:30Z 10 \r\n", false, L"attach", kDefaultMinutes, false},
-        ResumeCase{"overFourKiB", "2026-12-07T00:07:30Z 10 " + std::string(4080, 'A'), false, L"attach", kDefaultMinutes, false},
+        ResumeCase{"overFourKiB", "2026-12-07T00:07:30Z 10 " + std::string(4080, 'A'), false, L"attach",
+                   kDefaultMinutes, false},
         ResumeCase{"clockHoursSlow", "2026-12-07T05:00:00Z 10 JA1ABC\r\n", false, L"attach; timer on", L"10", true},
         ResumeCase{"clockYearsBehind", "2036-01-01T00:00:00Z 10 JA1ABC\r\n", false, L"attach; timer on", L"10", true},
         ResumeCase{"setForNoMinutes", "2026-12-07T03:00:00Z 0 JA1ABC\r\n", false, L"attach; timer on", L"1", true}),

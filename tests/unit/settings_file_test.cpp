@@ -113,8 +113,7 @@ TEST_F(SettingsFile, TheWriterPutsFourNumbersWithTheirSignPositionBesideTheProgr
 
     for (const auto& [reported, expected] : {std::pair{L"C:\\Tools", L"C:\\Tools\\"}, std::pair{L"C:\\", L"C:\\"}}) {
         process.folder = reported;
-        settings.getRokanpath();
-        EXPECT_EQ(settings.applicationDirectory(), expected);
+        EXPECT_EQ(ProgramFolder{process}.find(), expected);
     }
 }
 

@@ -45,8 +45,8 @@ TEST_F(StartupShutdown, ARunThatNeverAttachedSaysWhyAndLeavesBothFilesAlone) {
         process.anotherCopyRunning = anotherCopy;
         echo.creation = creation;
         view.controls[Control::btnMuteOff].visible = true;
-        Module1 settingsOfThisRun{view, dialogs, process, files};
-        MuteRecordFile recordOfThisRun{files, clock, settingsOfThisRun, process};
+        Module1 settingsOfThisRun{view, dialogs, programFolder, files};
+        MuteRecordFile recordOfThisRun{files, clock, programFolder, process};
         frmMain run{view, echo, dialogs, process, settingsOfThisRun, recordOfThisRun};
         journal.clear();
 

@@ -25,6 +25,7 @@ protected:
 // rokan.mute keeps the unmute due from the mute to the unmute.
 TEST_F(TimedMute, NoiseCancelMutesAtOnceCountsDownAndUnmutesAtZero) {
     noiseCancel(L"N0CALL", L"10");
+    process.folder = L"C:\\Elsewhere";  // the program's folder is the first answer's for the whole run
 
     EXPECT_EQ(journal, (Journal{L"timer on", L"send .mute N0CALL", L"focus sCall"}));
     expectPanel(true);
@@ -205,8 +206,9 @@ TEST_F(TimedMute, ARecordTheProgramsFolderRefusesIsKeptInTheUsersOwnFolder) {
     EXPECT_EQ(folder.read("rokan.mute"), "<missing>");
     EXPECT_EQ(folder.read("AppData/Rokan/rokan.mute"), "2026-12-07T00:10:00Z 10 N0CALL\r\n");
 
-    Module1 settingsOfNextRun{view, dialogs, process, files};
-    MuteRecordFile recordOfNextRun{files, clock, settingsOfNextRun, process};
+    ProgramFolder folderOfNextRun{process};
+    Module1 settingsOfNextRun{view, dialogs, folderOfNextRun, files};
+    MuteRecordFile recordOfNextRun{files, clock, folderOfNextRun, process};
     frmMain nextRun{view, echo, dialogs, process, settingsOfNextRun, recordOfNextRun};
     nextRun.Form_Load();
     EXPECT_EQ(textOf(Control::gMin), L"7");
