@@ -37,7 +37,8 @@ TEST(MuteRecordLine, ReadsBackWhatItWritesAndNothingElse) {
                                     "2026-12-07T09:30:00Z 10 N0CALL\xc3\x98",
                                     "2026-12-07T09:30:00Z 10 N0CALL\r\n\r\n"};
     for (const std::string& bytes : unusable) EXPECT_FALSE(readMuteRecord(bytes)) << bytes;
-    EXPECT_FALSE(readMuteRecord(line + std::string(4100, 'A')));
+    EXPECT_TRUE(readMuteRecord(line + std::string(4064, 'A') + "\r\n"));  // 4096 bytes
+    EXPECT_FALSE(readMuteRecord(line + std::string(4065, 'A') + "\r\n"));
 
     for (const std::wstring& callSign : {std::wstring(), std::wstring(L"N0\r\nCALL"), std::wstring(L"NØCALL"),
                                          std::wstring(L"N0CALL\x7f"), std::wstring(4100, L'A')})

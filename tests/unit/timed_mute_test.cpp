@@ -233,6 +233,11 @@ TEST_F(TimedMute, ARecordThatCannotBeDeletedIsEmptied) {
 
     EXPECT_EQ(folder.read("rokan.mute"), "");
     EXPECT_FALSE(muteRecord.read());
+    // Nor does it hide one kept in the user's own folder.
+    process.appData = folder.windowsPath();
+    folder.makeFolder("Rokan");
+    folder.write("Rokan/rokan.mute", "2026-12-07T00:05:00Z 5 JA1ABC\r\n");
+    EXPECT_EQ(muteRecord.read()->callSign, L"JA1ABC");
 }
 
 struct EndingCase {

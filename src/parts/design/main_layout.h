@@ -96,9 +96,9 @@ inline constexpr std::size_t kControlCount = kMainControls.size();
 constexpr bool eachControlOnce() {
     std::array<bool, kControlCount> seen{};
     for (const ControlLayout& layout : kMainControls) {
-        const auto index = static_cast<std::size_t>(layout.id);
-        if (index >= kControlCount || seen[index]) return false;
-        seen[index] = true;
+        bool& laidOut = seen.at(static_cast<std::size_t>(layout.id));  // out of range: no constant, no build
+        if (laidOut) return false;
+        laidOut = true;
     }
     return true;
 }
