@@ -4,18 +4,12 @@
 #include <objbase.h>
 #include <tlhelp32.h>
 
-#include <chrono>
-#include <thread>
-
 #include "com_echolink.h"
 #include "failure.h"
 #include "rokan_fixture.h"
 
 namespace rokan::e2e {
 namespace {
-
-using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
 
 constexpr WaitBounds kShortBounds{500, 10000, 200};
 constexpr UINT kClosing = WM_APP + 7;

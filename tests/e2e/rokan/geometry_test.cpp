@@ -8,16 +8,17 @@ namespace {
 struct Stored {
     const char* name;
     const char* ini;
-    int left, top, height;  // twips, as the window opens
+    int left, top;  // twips, as the window opens
+    float height;
     const char* iniAfter;
 };
 
 const Stored kStoredRectangles[] = {
-    {"SmallestIsCompact", "position= 165, 45, 4500, 2115\r\n", 165, 45, kCompactHeight,
+    {"SmallestIsCompact", "position= 165, 45, 4500, 2115\r\n", 165, 45, kMinimumHeight,
      "position= 165, 45, 4530, 2130\r\n"},
-    {"OversizedIsFull", "position= 1230, 780, 6000, 3000\r\n", 1230, 780, kFullHeight,
+    {"OversizedIsFull", "position= 1230, 780, 6000, 3000\r\n", 1230, 780, kMaximumHeight,
      "position= 1230, 780, 4530, 2565\r\n"},
-    {"OffEveryMonitorComesBack", "position= 50000, 780, 4530, 2130\r\n", 165, 45, kCompactHeight,
+    {"OffEveryMonitorComesBack", "position= 50000, 780, 4530, 2130\r\n", 165, 45, kMinimumHeight,
      "position= 165, 45, 4530, 2130\r\n"},
 };
 
@@ -33,8 +34,8 @@ TEST_P(Geometry, AStoredRectangleOpensUnderTheSizePolicyStaysThroughMinimizingAn
         EXPECT_EQ(windowRect(main).left, pixels(row.left));
         EXPECT_EQ(windowRect(main).top, pixels(row.top));
         EXPECT_EQ(clientSize(main).cx, pixels(kClientWidth));
-        EXPECT_EQ(clientSize(main).cy, pixels(row.height - kFrameHeight));
-        const bool full = row.height == kFullHeight;
+        EXPECT_EQ(clientSize(main).cy, pixels(row.height - kDesignFrameHeight));
+        const bool full = row.height == kMaximumHeight;
         EXPECT_TRUE(waitUntil([&] { return visible(control(Control::sCall)) == full; }));  // and the panel with it
 
         ShowWindow(main, SW_MINIMIZE);
@@ -46,7 +47,7 @@ TEST_P(Geometry, AStoredRectangleOpensUnderTheSizePolicyStaysThroughMinimizingAn
     ShowWindow(main, SW_MINIMIZE);
     ASSERT_TRUE(waitUntil([&] { return IsIconic(main); }));
     postClose(main);
-    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
+    EXPECT_EQ(rokan->waitExit(), kExitedCleanly);
     EXPECT_EQ(iniFile(), row.iniAfter);
 }
 
@@ -67,7 +68,7 @@ TEST_F(RokanTest, DraggingTheBottomEdgeWithTheMouseStopsAtTheBand) {
 
         const bool full = distance > 0;
         EXPECT_TRUE(waitUntil([&] { return visible(control(Control::sCall)) == full; }));
-        EXPECT_EQ(clientSize(main).cy, pixels((full ? kFullHeight : kCompactHeight) - kFrameHeight));
+        EXPECT_EQ(clientSize(main).cy, pixels((full ? kMaximumHeight : kMinimumHeight) - kDesignFrameHeight));
         EXPECT_EQ(clientSize(main).cx, pixels(kClientWidth));
     }
 }

@@ -35,10 +35,6 @@ bool loadInside(HANDLE process, const std::string& name) {
     return ran;
 }
 
-bool underWine() {
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
-
 // Native first for these names, for rokan.exe alone, while it lives: Wine, like
 // Windows, then takes the first copy on the search path, and Rokan's folder
 // leads it unless Rokan says otherwise. (Wine reads WINEDLLOVERRIDES from its
@@ -57,7 +53,7 @@ struct NativeFirst {
 TEST_F(RokanTest, LoadsNoDllPlantedInItsFolder) {
     std::vector<std::string> planted;
     for (const Planted& dll : kPlanted) {
-        if (underWine() && dll.wineLoadsItAnyway) {
+        if (kUnderWine && dll.wineLoadsItAnyway) {
             std::printf("not planted under Wine: %s (%s)\n", dll.name, dll.wineLoadsItAnyway);
             continue;
         }
@@ -78,7 +74,7 @@ TEST_F(RokanTest, LoadsNoDllPlantedInItsFolder) {
     answerMessageBox();
     for (const std::string& name : planted) EXPECT_TRUE(loadInside(rokan->handle(), name)) << name;
     postClose(main);
-    ASSERT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
+    ASSERT_EQ(rokan->waitExit(), kExitedCleanly);
 
     for (const std::string& name : planted)
         EXPECT_FALSE(std::filesystem::exists(folder / (name + ".loaded")))

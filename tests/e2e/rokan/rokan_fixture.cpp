@@ -1,14 +1,15 @@
 #include "rokan_fixture.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace rokan::e2e {
 
-int pixels(int twips) {
+int pixels(double twips) {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    return MulDiv(twips, dpi, 1440);
+    return static_cast<int>(std::lround(twips * dpi / 1440));
 }
 
 SIZE clientSize(HWND window) {
@@ -47,7 +48,14 @@ void RokanTest::TearDown() {
 void RokanTest::makeFull() {
     SetWindowPos(main, nullptr, 0, 0, windowRect(main).right - windowRect(main).left, 400, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_TRUE(waitUntil([&] { return visible(control(Control::sCall)); }));
-    EXPECT_EQ(clientSize(main).cy, pixels(kFullHeight - kFrameHeight));
+    EXPECT_EQ(clientSize(main).cy, pixels(kMaximumHeight - kDesignFrameHeight));
+}
+
+void RokanTest::startNoiseCancel(const wchar_t* minutes) {
+    makeFull();
+    setText(control(Control::sCall), L"N0CALL");
+    if (minutes) setText(control(Control::gMin), minutes);
+    click(control(Control::btnAutoMute));
 }
 
 HWND RokanTest::sendAndWaitBox(const std::wstring& line) {

@@ -22,13 +22,14 @@ inline const wchar_t* preparedBy(Control id) {
         if (entry.button == id) return entry.text;
     return nullptr;
 }
-// The window's Height as the program sees it is the client area plus 810 twips:
-// 2130 is the compact window (rows 1 to 4), 2560 the full one with the panel.
-inline constexpr int kFrameHeight = 810, kCompactHeight = 2130, kFullHeight = 2560, kClientWidth = 4410;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+inline const bool kUnderWine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+inline const std::optional<DWORD> kExitedCleanly{0};
 inline const std::wstring kVersionCaption = L"Rokan Ver." + std::wstring(kVersionNumbers) + L" ";
 inline constexpr wchar_t kAboutCaption[] = L"Rokan Version Info.";
 
-int pixels(int twips);  // at the prefix's DPI
+int pixels(double twips);  // at the prefix's DPI
 SIZE clientSize(HWND window);
 
 class RokanTest : public ::testing::Test {
@@ -52,6 +53,8 @@ public:
     }
     // Sends the line with the Send button; the message box that follows, if any.
     HWND sendAndWaitBox(const std::wstring& line);
+    // Noise cancel for N0CALL from the full window, for the minutes shown unless others are given.
+    void startNoiseCancel(const wchar_t* minutes = nullptr);
 
     // The stand-in started by hand, with flags; COM starts it otherwise.
     void startStandin(const std::wstring& flags);

@@ -34,9 +34,7 @@ TEST_F(RokanTest, Screenshots) {
     pressKey(about, VK_ESCAPE);
     ASSERT_TRUE(waitGone(about));
 
-    makeFull();
-    setText(control(Control::sCall), L"N0CALL");
-    click(control(Control::btnAutoMute));
+    startNoiseCancel();
     expectChatLog(L".mute N0CALL\n");
     for (int tick = 0; tick < 3; ++tick) postTimer(main, kTimer1Id);
     ASSERT_TRUE(waitUntil([&] { return text(control(Control::gMin)) == L"7"; }));
@@ -44,7 +42,7 @@ TEST_F(RokanTest, Screenshots) {
 
     // A fresh start, as the user meets a failed send: an empty EchoLink, the compact window.
     postClose(main);
-    ASSERT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
+    ASSERT_EQ(rokan->waitExit(), kExitedCleanly);
     endStandins();
     writeIni(kCompact);
     ASSERT_NE(startRokan(), nullptr);

@@ -5,8 +5,6 @@
 namespace rokan::e2e {
 namespace {
 
-using namespace std::chrono_literals;
-
 constexpr char kStored[] = "position= 1230, 780, 4530, 2430\r\n";
 constexpr char kSavedDefault[] = "position= 165, 45, 4530, 2550\r\n";
 
@@ -54,12 +52,12 @@ const Life kLives[] = {
      L"Rokan", nothing, false, nullptr, kStored},
     // A folder where rokan.ini belongs fails every write of it, as a folder the user may not write does.
     {"RokanIniCannotBeWritten", [](RokanTest& t) { std::filesystem::create_directory(t.folder / "rokan.ini"); },
-     nullptr, L"Module1.iniDefWrite Error", L"Rokan", kVersionCaption.c_str(), nothing, false, L"Module1.iniWrite Error",
-     "<missing>"},
-    {"EchoLinkClosingAfterItsOtherEvents", nothing, nullptr, nullptr, nullptr, kVersionCaption.c_str(), otherEvents, true,
-     nullptr, kSavedDefault},
-    {"EchoLinkClosingOverAMessageBox", nothing, nullptr, nullptr, nullptr, kVersionCaption.c_str(), messageBoxOpen, true,
-     nullptr, kSavedDefault},
+     nullptr, L"Module1.iniDefWrite Error", L"Rokan", kVersionCaption.c_str(), nothing, false,
+     L"Module1.iniWrite Error", "<missing>"},
+    {"EchoLinkClosingAfterItsOtherEvents", nothing, nullptr, nullptr, nullptr, kVersionCaption.c_str(), otherEvents,
+     true, nullptr, kSavedDefault},
+    {"EchoLinkClosingOverAMessageBox", nothing, nullptr, nullptr, nullptr, kVersionCaption.c_str(), messageBoxOpen,
+     true, nullptr, kSavedDefault},
     {"EchoLinkClosingOverTheAboutBox", nothing, nullptr, nullptr, nullptr, kVersionCaption.c_str(),
      [](RokanTest& t) { EXPECT_NE(t.openAbout(), nullptr); }, true, nullptr, kSavedDefault},
 };
@@ -92,7 +90,7 @@ TEST_P(Lives, ShowTheirMessagesEndCleanlyAndLeaveRokanIniAsTheyShould) {
             EXPECT_EQ(answerMessageBox().text, life.closeMessage);
         }
     }
-    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
+    EXPECT_EQ(rokan->waitExit(), kExitedCleanly);
     EXPECT_EQ(iniFile(), life.iniAfter);
 }
 
@@ -116,7 +114,7 @@ TEST_F(RokanTest, OfTwoCopiesStartedTogetherOneWarnsAndEndsAndTheOtherRunsOn) {
         click(GetDlgItem(box, IDOK));
         ASSERT_TRUE(waitUntil([&] { return !first.running() || !second.running(); }));
         Process& survivor = first.running() ? first : second;
-        EXPECT_EQ((first.running() ? second : first).waitExit(), std::optional<DWORD>(0));
+        EXPECT_EQ((first.running() ? second : first).waitExit(), kExitedCleanly);
         HWND window = waitTopLevel(survivor.pid(), {kMainWindowClass, kVersionCaption});
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(findDialog(survivor.pid()), nullptr);
@@ -124,7 +122,7 @@ TEST_F(RokanTest, OfTwoCopiesStartedTogetherOneWarnsAndEndsAndTheOtherRunsOn) {
 
         SetWindowPos(window, nullptr, 100, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         postClose(window);
-        ASSERT_EQ(survivor.waitExit(), std::optional<DWORD>(0));
+        ASSERT_EQ(survivor.waitExit(), kExitedCleanly);
         EXPECT_EQ(iniFile(), "position= 1500, 900, 4530, 2430\r\n");
     }
 }
