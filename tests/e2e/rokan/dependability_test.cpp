@@ -1,23 +1,12 @@
 // EchoLink busy, late, closing or gone, a log-off, and Rokan itself killed mid-countdown.
-#include <chrono>
-
 #include "rokan_fixture.h"
 
 namespace rokan::e2e {
 namespace {
 
-using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
-
 class Dependability : public RokanTest {
 protected:
     std::filesystem::path record() const { return folder / "rokan.mute"; }
-    void noiseCancel(const wchar_t* minutes) {
-        makeFull();
-        setText(control(Control::sCall), L"N0CALL");
-        setText(control(Control::gMin), minutes);
-        click(control(Control::btnAutoMute));
-    }
     // As Windows ends the session: both messages sent, the second once the first has said yes.
     void logOff() {
         DWORD_PTR mayEnd = FALSE;
@@ -62,7 +51,7 @@ TEST_F(Dependability, AMuteEchoLinkAnswersAfterRokanHasGoneIsStillUnmuted) {
     startStandin(L"/busy:24000");
     startRokan();
     const auto sent = Clock::now();
-    noiseCancel(L"1");
+    startNoiseCancel(L"1");
     ASSERT_NE(waitTopLevel(rokan->pid(), {kDialogClass, std::nullopt}, 30s), nullptr);
     EXPECT_GT(Clock::now() - sent, 19s);
     EXPECT_EQ(answerMessageBox().text, L"SendMute Error");
@@ -71,7 +60,7 @@ TEST_F(Dependability, AMuteEchoLinkAnswersAfterRokanHasGoneIsStillUnmuted) {
     EXPECT_EQ(answerMessageBox().text, L"SendMute Error");
     EXPECT_LT(Clock::now() - again, 3s);
     postClose(main);
-    EXPECT_EQ(rokan->waitExit(5s), std::optional<DWORD>(0));
+    EXPECT_EQ(rokan->waitExit(5s), kExitedCleanly);
     EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2565\r\n");
 
     EXPECT_TRUE(waitUntil([&] { return chatLog() == L".mute N0CALL\n"; }, 30s));
@@ -82,47 +71,57 @@ TEST_F(Dependability, AMuteEchoLinkAnswersAfterRokanHasGoneIsStillUnmuted) {
     expectChatLog(L".mute N0CALL\n.unmute N0CALL\n");
 }
 
-// Windows waits for no box while it logs the user off: the unmute it could
-// not send stays due, and the window's place is written.
-TEST_F(Dependability, ALogOffMidCountdownWithEchoLinkGoneEndsWithoutABox) {
-    startRokan();
-    noiseCancel(L"10");
-    expectChatLog(L".mute N0CALL\n");
-    endStandins();
-    const auto asked = Clock::now();
-    logOff();
+// Ended mid-countdown by a log-off with EchoLink gone, a quit another program posts, or EchoLink's
+// Closing: no box, an end within seconds with the window's place on disk, and the owed unmute sent
+// where EchoLink takes it, due otherwise. A single-threaded EchoLink takes only calls nested in
+// its Closing; where it hangs in that call, Rokan ends on its own.
+TEST_F(Dependability, AnEndMidCountdownOpensNoBoxAndSendsOrKeepsTheUnmute) {
+    enum class End { logOff, quit, closing };
+    const struct {
+        const char* name;
+        const wchar_t* standinFlags;  // nullptr: COM starts it
+        int mode;                     // a stand-in command before the end, or 0
+        End end;
+        bool unmuted;                // otherwise the record keeps the unmute due
+        const char* closingReturns;  // nullptr: no Closing call
+    } rows[] = {
+        {"log-off with EchoLink gone", nullptr, 0, End::logOff, false, nullptr},
+        {"quit posted", nullptr, 0, End::quit, true, nullptr},
+        {"Closing takes the nested unmute", L"/nestedonly", 0, End::closing, true, "returned 0x00000000\n"},
+        {"Closing refuses the unmute", L"/nestedonly", STANDIN_CMD_FAIL_ON, End::closing, false,
+         "returned 0x00000000\n"},
+        {"Closing hangs", L"/nestedonly", STANDIN_CMD_HANG_ON, End::closing, false, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        endStandins();
+        standin::removeLogs();
+        std::filesystem::remove(record());
+        if (row.standinFlags) startStandin(row.standinFlags);
+        startRokan();
+        startNoiseCancel(L"10");
+        expectChatLog(L".mute N0CALL\n");
+        if (row.mode) standinCommand(row.mode);
+        const auto asked = Clock::now();
+        if (row.end == End::logOff) {
+            endStandins();
+            logOff();
+        } else if (row.end == End::quit) {
+            PostThreadMessageW(GetWindowThreadProcessId(main, nullptr), WM_QUIT, 0, 0);
+        } else {
+            standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
+        }
 
-    EXPECT_EQ(rokan->waitExit(5s), std::optional<DWORD>(0));
-    EXPECT_LT(Clock::now() - asked, 5s);
-    EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2565\r\n");
-    EXPECT_TRUE(std::filesystem::exists(record()));
-}
-
-// A quit another program posts ends Rokan as its close box does: the owed
-// unmute goes and the window's place is written.
-TEST_F(Dependability, AQuitPostedByAnotherProgramEndsRokanAsItsCloseBoxDoes) {
-    startRokan();
-    noiseCancel(L"10");
-    expectChatLog(L".mute N0CALL\n");
-    PostThreadMessageW(GetWindowThreadProcessId(main, nullptr), WM_QUIT, 0, 0);
-
-    EXPECT_EQ(rokan->waitExit(5s), std::optional<DWORD>(0));
-    expectChatLog(L".mute N0CALL\n.unmute N0CALL\n");
-    EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2565\r\n");
-}
-
-// A single-threaded EchoLink takes only calls nested in its Closing while it
-// waits on it: the unmute goes from inside that call, and Rokan ends.
-TEST_F(Dependability, EchoLinkClosingMidCountdownTakesTheUnmuteAsANestedCall) {
-    startStandin(L"/nestedonly");
-    startRokan();
-    noiseCancel(L"10");
-    expectChatLog(L".mute N0CALL\n");
-    standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
-
-    EXPECT_EQ(rokan->waitExit(5s), std::optional<DWORD>(0));
-    expectChatLog(L".mute N0CALL\n.unmute N0CALL\n");
-    EXPECT_FALSE(std::filesystem::exists(record()));
+        EXPECT_EQ(rokan->waitExit(10s), kExitedCleanly);
+        EXPECT_LT(Clock::now() - asked, row.end == End::logOff ? 5s : 6s);
+        expectChatLog(row.unmuted ? L".mute N0CALL\n.unmute N0CALL\n" : L".mute N0CALL\n");
+        EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2565\r\n");
+        EXPECT_EQ(std::filesystem::exists(record()), !row.unmuted);
+        EXPECT_EQ(recordLine().find(" 10 N0CALL") == std::string::npos, row.unmuted) << recordLine();
+        if (row.closingReturns) {
+            EXPECT_TRUE(waitUntil([&] { return closingLog() == row.closingReturns; }, 2s)) << closingLog();
+        }
+    }
 }
 
 // Killed, or logged off, while EchoLink still has the mute, which it then
@@ -134,7 +133,7 @@ TEST_F(Dependability, AnEndWhileEchoLinkHasTheMuteStillUnmutesAtTheNextStart) {
         standin::removeLogs();
         startStandin(L"/busy:3000");
         startRokan();
-        noiseCancel(L"1");
+        startNoiseCancel(L"1");
         std::this_thread::sleep_for(1s);
         if (loggingOff)
             logOff();
@@ -151,37 +150,6 @@ TEST_F(Dependability, AnEndWhileEchoLinkHasTheMuteStillUnmutesAtTheNextStart) {
     }
 }
 
-// EchoLink waits on its Closing call and looks hung meanwhile: inside it
-// Rokan only sends the owed unmute, within a bound, with the window's place
-// on disk first, and opens no box. It ends once the call has returned, or on
-// its own within seconds where EchoLink hangs in it; the unmute EchoLink did
-// not take stays due.
-TEST_F(Dependability, InsideEchoLinksClosingRokanOpensNoBoxAndNeverHangs) {
-    const std::tuple<const char*, int, const char*> rows[] = {
-        {"refused", STANDIN_CMD_FAIL_ON, "returned 0x00000000\n"},
-        {"hung", STANDIN_CMD_HANG_ON, ""},
-    };
-    for (const auto& [name, mode, closingReturns] : rows) {
-        SCOPED_TRACE(name);
-        standin::removeLogs();
-        std::filesystem::remove(record());
-        startStandin(L"/nestedonly");
-        startRokan();
-        noiseCancel(L"10");
-        expectChatLog(L".mute N0CALL\n");
-        standinCommand(mode);
-        const auto asked = Clock::now();
-        standinCommand(STANDIN_CMD_RAISE_CLOSING_AND_EXIT);
-
-        EXPECT_EQ(rokan->waitExit(10s), std::optional<DWORD>(0));
-        EXPECT_LT(Clock::now() - asked, 6s);
-        EXPECT_EQ(iniFile(), "position= 165, 45, 4530, 2565\r\n");
-        EXPECT_NE(recordLine().find(" 10 N0CALL"), std::string::npos) << recordLine();
-        EXPECT_TRUE(waitUntil([&] { return closingLog() == closingReturns; }, 2s)) << closingLog();
-        endStandins();
-    }
-}
-
 // A failure to save is reported once EchoLink's Closing call has returned, not inside it.
 TEST_F(Dependability, AFailedSaveAtEchoLinksClosingIsReportedAfterItsCallHasReturned) {
     std::filesystem::create_directory(folder / "rokan.ini");
@@ -195,7 +163,7 @@ TEST_F(Dependability, AFailedSaveAtEchoLinksClosingIsReportedAfterItsCallHasRetu
     EXPECT_TRUE(waitUntil([&] { return closingLog() == "returned 0x00000000\n"; }, 2s)) << closingLog();
     EXPECT_EQ(answerMessageBox().text, L"Module1.iniWrite Error");
     while (rokan->running()) answerMessageBox();
-    EXPECT_EQ(rokan->waitExit(), std::optional<DWORD>(0));
+    EXPECT_EQ(rokan->waitExit(), kExitedCleanly);
 }
 
 // EchoLink with a dialog of its own open turns calls away for now: the line
@@ -212,28 +180,10 @@ TEST_F(Dependability, ALineSentWhileEchoLinkTurnsCallsAwayArrivesOnce) {
     EXPECT_EQ(findDialog(rokan->pid()), nullptr);
 }
 
-// Where Rokan's folder refuses the record, the user's own folder keeps it.
-TEST_F(Dependability, ATimedMuteOutlivesRokanInAFolderThatRefusesItsRecord) {
-    std::filesystem::create_directory(record());  // a folder in its place refuses the file
-    const auto kept = folder / "AppData" / "Rokan" / "rokan.mute";
-    startRokan();
-    noiseCancel(L"10");
-    expectChatLog(L".mute N0CALL\n");
-    ASSERT_TRUE(waitUntil([&] { return std::filesystem::exists(kept); }));
-    rokan->terminate();
-
-    startRokan();
-    makeFull();
-    EXPECT_EQ(text(control(Control::sCall)), L"N0CALL");
-    click(control(Control::btnMuteOff));
-    expectChatLog(L".mute N0CALL\n.unmute N0CALL\n");
-    EXPECT_TRUE(waitUntil([&] { return !std::filesystem::exists(kept); }));
-}
-
 // The countdown goes on behind the box and tries every tick; the first tick after it is closed shows the next.
 TEST_F(Dependability, AnEchoLinkGoneMidCountdownShowsOneMessageAtATime) {
     startRokan();
-    noiseCancel(L"1");
+    startNoiseCancel(L"1");
     expectChatLog(L".mute N0CALL\n");
     endStandins();
     for (int tick = 0; tick < 30; ++tick) postTimer(main, kTimer1Id);
@@ -246,27 +196,39 @@ TEST_F(Dependability, AnEchoLinkGoneMidCountdownShowsOneMessageAtATime) {
     EXPECT_EQ(answerMessageBox().text, L"SendUnMute Error");
 }
 
-// Killed twice mid-countdown: before the due time the count goes on, after it the unmute goes at once.
+// Killed mid-countdown, twice: the next start goes on with the count from the record, kept in the
+// user's own folder where Rokan's refuses it; past the due time the unmute goes at once, and Mute
+// Off ends a restored countdown as any other.
 TEST_F(Dependability, ATimedMuteOutlivesRokan) {
-    startRokan();
-    noiseCancel(L"10");
-    expectChatLog(L".mute N0CALL\n");
-    ASSERT_TRUE(waitUntil([&] { return std::filesystem::exists(record()); }));
-    rokan->terminate();
+    for (const bool refused : {false, true}) {
+        SCOPED_TRACE(refused ? "Rokan's folder refuses the record" : "the record beside Rokan");
+        rokan.reset();
+        standin::removeLogs();
+        if (refused) std::filesystem::create_directory(record());  // a folder in its place refuses the file
+        const auto kept = refused ? folder / "AppData" / "Rokan" / "rokan.mute" : record();
+        startRokan();
+        startNoiseCancel(L"10");
+        expectChatLog(L".mute N0CALL\n");
+        ASSERT_TRUE(waitUntil([&] { return std::filesystem::exists(kept); }));
+        rokan->terminate();
 
-    startRokan();
-    makeFull();
-    EXPECT_EQ(text(control(Control::sCall)), L"N0CALL");
-    EXPECT_EQ(text(control(Control::gMin)), L"10");
-    EXPECT_TRUE(visible(control(Control::btnMuteOff)));
-    EXPECT_NE(style(control(Control::gMin)) & ES_READONLY, 0);
-    EXPECT_EQ(chatLog(), L".mute N0CALL\n");
-    rokan->terminate();
-
-    std::ofstream(record(), std::ios::binary) << "2026-01-01T00:00:00Z 10 N0CALL\r\n";  // the clock moved on
-    startRokan();
-    expectChatLog(L".mute N0CALL\n.unmute N0CALL\n");
-    EXPECT_TRUE(waitUntil([&] { return !std::filesystem::exists(record()); }));
+        startRokan();
+        makeFull();
+        EXPECT_EQ(text(control(Control::sCall)), L"N0CALL");
+        EXPECT_EQ(text(control(Control::gMin)), L"10");
+        EXPECT_TRUE(visible(control(Control::btnMuteOff)));
+        EXPECT_NE(style(control(Control::gMin)) & ES_READONLY, 0);
+        EXPECT_EQ(chatLog(), L".mute N0CALL\n");
+        if (refused) {
+            click(control(Control::btnMuteOff));
+        } else {
+            rokan->terminate();
+            std::ofstream(kept, std::ios::binary) << "2026-01-01T00:00:00Z 10 N0CALL\r\n";  // the clock moved on
+            startRokan();
+        }
+        expectChatLog(L".mute N0CALL\n.unmute N0CALL\n");
+        EXPECT_TRUE(waitUntil([&] { return !std::filesystem::exists(kept); }));
+    }
 }
 
 }  // namespace
