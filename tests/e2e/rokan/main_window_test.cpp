@@ -1,21 +1,15 @@
-// The main window at work: its controls as designed, the chat line through
-// the real keys and COM calls, and the noise-cancel panel as the screen shows it.
+// The main window at work, in one run of Rokan: its controls as designed, the
+// chat line through the real keys and COM calls, and the noise-cancel panel
+// as the screen shows it.
 #include "rokan_fixture.h"
 
 namespace rokan::e2e {
 namespace {
 
-class MainWindow : public RokanTest {
-protected:
-    void SetUp() override {
-        RokanTest::SetUp();
-        ASSERT_NE(startRokan(), nullptr);
-    }
-    HWND line() const { return control(Control::sInput); }
-};
-
-TEST_F(MainWindow, ControlsStandAsDesignedTemplatesFillTheLineAndTabWalksThemInOrder) {
-    EXPECT_TRUE(waitUntil([&] { return focusedWindow(main) == line(); }));
+TEST_F(RokanTest, TheMainWindowsControlsChatLineAndNoiseCancelWorkAsDesigned) {
+    ASSERT_NE(startRokan(), nullptr);
+    HWND line = control(Control::sInput);
+    EXPECT_TRUE(waitUntil([&] { return focusedWindow(main) == line; }));
     EXPECT_EQ(style(main) & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_THICKFRAME), WS_MINIMIZEBOX | WS_THICKFRAME);
     makeFull();
     EXPECT_EQ(clientSize(main).cx, pixels(kClientWidth));
@@ -36,12 +30,12 @@ TEST_F(MainWindow, ControlsStandAsDesignedTemplatesFillTheLineAndTabWalksThemInO
         if (!preparedBy(designed.id)) continue;
         // A template replaces the line, caret at its end and focus in it, and sends nothing.
         const std::wstring prepared = preparedBy(designed.id);
-        setText(line(), L"abc");
+        setText(line, L"abc");
         setFocus(control(Control::B_Send));
         click(box);
-        EXPECT_TRUE(waitUntil([&] { return text(line()) == prepared; }));
-        EXPECT_EQ(editSelection(line()), std::make_pair(DWORD(prepared.size()), DWORD(prepared.size())));
-        EXPECT_EQ(focusedWindow(main), line());
+        EXPECT_TRUE(waitUntil([&] { return text(line) == prepared; }));
+        EXPECT_EQ(editSelection(line), std::make_pair(DWORD(prepared.size()), DWORD(prepared.size())));
+        EXPECT_EQ(focusedWindow(main), line);
     }
     EXPECT_EQ(chatLog(), L"");
 
@@ -51,16 +45,15 @@ TEST_F(MainWindow, ControlsStandAsDesignedTemplatesFillTheLineAndTabWalksThemInO
         pressKey(main, VK_TAB);
         EXPECT_TRUE(waitUntil([&] { return focusedWindow(main) == control(kMainControls[step % focusable].id); }));
     }
-}
 
-// Typed, then sent by Enter and by the Send button in turn.
-TEST_F(MainWindow, EnterAndSendDeliverExactlyTheTypedLine) {
+    // Typed, then sent by Enter and by the Send button in turn; each send empties the line and
+    // leaves the focus in it.
     const std::wstring lines[] = {L".mute JA1", L"  two blanks each side  ", L"", L"こんにちは、会議の皆さん",
                                   std::wstring(2000, L'x')};
     std::wstring sent;
+    setText(line, L"");
     for (std::size_t i = 0; i < std::size(lines); ++i) {
-        // Each send empties the line and gives it the focus, as start-up does.
-        ASSERT_TRUE(waitUntil([&] { return text(line()).empty() && focusedWindow(main) == line(); }));
+        ASSERT_TRUE(waitUntil([&] { return text(line).empty() && focusedWindow(main) == line; }));
         typeText(main, lines[i]);
         if (i % 2 == 0)
             pressEnter(main);
@@ -70,11 +63,10 @@ TEST_F(MainWindow, EnterAndSendDeliverExactlyTheTypedLine) {
         expectChatLog(sent);
     }
     EXPECT_EQ(findDialog(rokan->pid()), nullptr);
-}
 
-TEST_F(MainWindow, NoiseCancelTintsThePanelAndEndsByTheTimerOrMuteOff) {
-    const std::wstring muted = L".mute N0CALL\n", unmuted = muted + L".unmute N0CALL\n";
-    // The colours are read from the screen, inside the boxes, away from their text.
+    // Noise cancel tints the panel's boxes, read from the screen away from their text, and ends
+    // by the timer, or early by Mute Off.
+    const std::wstring muted = sent + L".mute N0CALL\n", unmuted = L".mute N0CALL\n.unmute N0CALL\n";
     const auto expectMuting = [&](bool muting, const std::wstring& log) {
         expectChatLog(log);
         EXPECT_TRUE(waitUntil([&] { return visible(control(Control::btnMuteOff)) == muting; }));
@@ -87,21 +79,18 @@ TEST_F(MainWindow, NoiseCancelTintsThePanelAndEndsByTheTimerOrMuteOff) {
             }));
         }
     };
-    makeFull();
-    setText(control(Control::sCall), L"N0CALL");
-    setText(control(Control::gMin), L"1");
-    click(control(Control::btnAutoMute));
+    startNoiseCancel(L"1");
     expectMuting(true, muted);
     EXPECT_TRUE(waitUntil([&] { return focusedWindow(main) == control(Control::sCall); }));
     postTimer(main, kTimer1Id);
-    expectMuting(false, unmuted);
+    expectMuting(false, sent + unmuted);
 
-    // Enter in the call-sign box mutes again; Mute Off ends it early.
+    // Enter in the call-sign box mutes again.
     setFocus(control(Control::sCall));
     pressEnter(main);
-    expectMuting(true, unmuted + muted);
+    expectMuting(true, sent + unmuted + L".mute N0CALL\n");
     click(control(Control::btnMuteOff));
-    expectMuting(false, unmuted + unmuted);
+    expectMuting(false, sent + unmuted + unmuted);
 }
 
 }  // namespace
