@@ -97,7 +97,8 @@ TEST_F(Wait, OnlyAClosedMainWindowGivesUpTheCall) {
 }
 
 // What the operator or another program does meanwhile would otherwise run
-// after the call, such as a second click of Send; the timer waits its turn.
+// after the call, such as a second click of Send, and so would input that
+// comes with the answer; the timer waits its turn.
 TEST_F(Wait, InputAndPostedClicksAreDroppedAndTicksWait) {
     for (UINT dropped : {UINT{WM_KEYDOWN}, UINT{WM_CHAR}, UINT{WM_LBUTTONDOWN}, UINT{WM_COMMAND}, UINT{BM_CLICK},
                          UINT{0x0246} /* WM_POINTERDOWN */, UINT{0x0240} /* WM_TOUCH */})
@@ -109,46 +110,36 @@ TEST_F(Wait, InputAndPostedClicksAreDroppedAndTicksWait) {
     ASSERT_TRUE(PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(left.message, static_cast<UINT>(WM_TIMER));
     EXPECT_FALSE(PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE));
-}
 
-// Input that arrives with the answer is dropped as well: a click posted as
-// the call ends would otherwise run after it.
-TEST_F(Wait, InputThatComesWithTheAnswerIsDropped) {
     PostMessageW(main.handle, BM_CLICK, 0, 0);
     SetEvent(done);
     EXPECT_EQ(wait.forCall(done, EchoLinkWait::Kind::call), Outcome::answered);
     EXPECT_FALSE(queued(main.handle, BM_CLICK));
 }
 
-// A quit asked for during the wait reaches the message loop after it.
-TEST_F(Wait, AQuitDuringTheWaitIsLeftForTheMessageLoop) {
+// A quit asked for during the wait reaches the message loop after it; a
+// second wait inside the first is refused at once.
+TEST_F(Wait, AQuitDuringTheWaitIsLeftForTheMessageLoopAndASecondWaitIsRefused) {
+    Outcome innerOutcome = Outcome::answered;
+    Clock::duration inner{};
     duringTheWait([&] {
         PostQuitMessage(7);
+        const auto start = Clock::now();
+        HANDLE never = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        innerOutcome = wait.forCall(never, EchoLinkWait::Kind::call);
+        inner = Clock::now() - start;
+        CloseHandle(never);
         std::thread([this] {
             std::this_thread::sleep_for(100ms);
             SetEvent(done);
         }).detach();
     });
     EXPECT_EQ(wait.forCall(done, EchoLinkWait::Kind::call), Outcome::answered);
+    EXPECT_EQ(innerOutcome, Outcome::refused);
+    EXPECT_LT(inner, 50ms);
     MSG left{};
     ASSERT_TRUE(PeekMessageW(&left, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(left.wParam, 7u);
-}
-
-TEST_F(Wait, ASecondWaitInsideTheFirstIsRefusedAtOnce) {
-    Outcome innerOutcome = Outcome::answered;
-    Clock::duration inner{};
-    duringTheWait([&] {
-        const auto start = Clock::now();
-        HANDLE never = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        innerOutcome = wait.forCall(never, EchoLinkWait::Kind::call);
-        inner = Clock::now() - start;
-        CloseHandle(never);
-        SetEvent(done);
-    });
-    EXPECT_EQ(wait.forCall(done, EchoLinkWait::Kind::call), Outcome::answered);
-    EXPECT_EQ(innerOutcome, Outcome::refused);
-    EXPECT_LT(inner, 50ms);
 }
 
 // A log-off or EchoLink's Closing, sent while Rokan waits, gives up the call.
