@@ -24,24 +24,38 @@ const Stored kStoredRectangles[] = {
 
 class Geometry : public RokanTest, public ::testing::WithParamInterface<Stored> {};
 
-TEST_P(Geometry, AStoredRectangleOpensUnderTheSizePolicyStaysThroughMinimizingAndIsSaved) {
+TEST_P(Geometry, AStoredRectangleOpensUnderTheSizePolicyStaysThroughMinimizingAndDraggingAndIsSaved) {
     const Stored& row = GetParam();
     writeIni(row.ini);
     ASSERT_NE(startRokan(), nullptr);
+    const auto expectHeight = [&](float height) {
+        EXPECT_EQ(clientSize(main).cx, pixels(kClientWidth));
+        EXPECT_EQ(clientSize(main).cy, pixels(height - kDesignFrameHeight));
+        const bool full = height == kMaximumHeight;
+        EXPECT_TRUE(waitUntil([&] { return visible(control(Control::sCall)) == full; }));  // and the panel with it
+    };
 
     for (const char* when : {"as opened", "restored"}) {
         SCOPED_TRACE(when);
         EXPECT_EQ(windowRect(main).left, pixels(row.left));
         EXPECT_EQ(windowRect(main).top, pixels(row.top));
-        EXPECT_EQ(clientSize(main).cx, pixels(kClientWidth));
-        EXPECT_EQ(clientSize(main).cy, pixels(row.height - kDesignFrameHeight));
-        const bool full = row.height == kMaximumHeight;
-        EXPECT_TRUE(waitUntil([&] { return visible(control(Control::sCall)) == full; }));  // and the panel with it
+        expectHeight(row.height);
 
         ShowWindow(main, SW_MINIMIZE);
         ASSERT_TRUE(waitUntil([&] { return IsIconic(main); }));
         ShowWindow(main, SW_RESTORE);
         ASSERT_TRUE(waitUntil([&] { return !IsIconic(main); }));
+    }
+    // Windows' own sizing loop, driven by the mouse past the band's other end and back: the frame
+    // stops at each end.
+    ASSERT_TRUE(activate(main));
+    for (const float height : {row.height == kMaximumHeight ? kMinimumHeight : kMaximumHeight, row.height}) {
+        SCOPED_TRACE(height);
+        const RECT outer = windowRect(main);
+        const POINT edge{(outer.left + outer.right) / 2, outer.bottom - 2};
+        ASSERT_EQ(SendMessageW(main, WM_NCHITTEST, 0, MAKELPARAM(edge.x, edge.y)), HTBOTTOM);
+        ASSERT_TRUE(dragWithMouse(main, edge, {edge.x, edge.y + (height == kMaximumHeight ? 120 : -120)}));
+        expectHeight(height);
     }
     // Ended while minimized, it keeps the place it will be restored to.
     ShowWindow(main, SW_MINIMIZE);
@@ -53,25 +67,6 @@ TEST_P(Geometry, AStoredRectangleOpensUnderTheSizePolicyStaysThroughMinimizingAn
 
 INSTANTIATE_TEST_SUITE_P(Rows, Geometry, ::testing::ValuesIn(kStoredRectangles),
                          [](const auto& row) { return std::string(row.param.name); });
-
-// Windows' own sizing loop, driven by the mouse: the frame stops at the band's ends.
-TEST_F(RokanTest, DraggingTheBottomEdgeWithTheMouseStopsAtTheBand) {
-    writeIni("position= 165, 45, 4500, 2115\r\n");
-    ASSERT_NE(startRokan(), nullptr);
-    ASSERT_TRUE(activate(main));
-
-    for (const int distance : {120, -120}) {
-        const RECT outer = windowRect(main);
-        const POINT edge{(outer.left + outer.right) / 2, outer.bottom - 2};
-        ASSERT_EQ(SendMessageW(main, WM_NCHITTEST, 0, MAKELPARAM(edge.x, edge.y)), HTBOTTOM);
-        ASSERT_TRUE(dragWithMouse(main, edge, {edge.x, edge.y + distance}));
-
-        const bool full = distance > 0;
-        EXPECT_TRUE(waitUntil([&] { return visible(control(Control::sCall)) == full; }));
-        EXPECT_EQ(clientSize(main).cy, pixels((full ? kMaximumHeight : kMinimumHeight) - kDesignFrameHeight));
-        EXPECT_EQ(clientSize(main).cx, pixels(kClientWidth));
-    }
-}
 
 }  // namespace
 }  // namespace rokan::e2e
