@@ -69,17 +69,9 @@ void RokanTest::startStandin(const std::wstring& flags) {
     EXPECT_TRUE(standin.has_value()) << "the stand-in's window did not appear";
 }
 
-void RokanTest::registerStandin(bool registered) {
-    EXPECT_TRUE(standin::setRegistered(registered));
-}
-
 void RokanTest::endStandins() {
     standin::closeAll();
     EXPECT_NE(standin::endLeftovers(), standin::Leftovers::wouldNotEnd);
-}
-
-void RokanTest::standinCommand(int command, LPARAM argument) {
-    EXPECT_TRUE(standin::command(command, argument));
 }
 
 int RokanTest::boxesOpen() const {
@@ -98,8 +90,8 @@ MessageBoxContent RokanTest::answerMessageBox() {
     return content;
 }
 
-std::string RokanTest::iniFile() const {
-    std::ifstream in(folder / "rokan.ini", std::ios::binary);
+std::string bytesOf(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
     return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
 }
 

@@ -31,6 +31,7 @@ inline constexpr wchar_t kAboutCaption[] = L"Rokan Version Info.";
 
 int pixels(double twips);  // at the prefix's DPI
 SIZE clientSize(HWND window);
+std::string bytesOf(const std::filesystem::path& file);  // or "<missing>"
 
 class RokanTest : public ::testing::Test {
 public:
@@ -58,11 +59,11 @@ public:
 
     // The stand-in started by hand, with flags; COM starts it otherwise.
     void startStandin(const std::wstring& flags);
-    static void registerStandin(bool registered);
+    static void registerStandin(bool registered) { EXPECT_TRUE(standin::setRegistered(registered)); }
     // Ends every stand-in, however started: closed, so that each withdraws its
     // class object, and killed only if it will not go.
     static void endStandins();
-    void standinCommand(int command, LPARAM argument = 0);
+    void standinCommand(int command, LPARAM argument = 0) { EXPECT_TRUE(standin::command(command, argument)); }
     // What EchoLink accepted: a line each (escaping backslash, CR and LF; no line here holds one).
     std::wstring chatLog() const { return standin::chatLog(); }
     // How the stand-in's Closing calls returned: a line each.
@@ -76,7 +77,7 @@ public:
     MessageBoxContent answerMessageBox();
     int boxesOpen() const;  // Rokan's message boxes on screen
 
-    std::string iniFile() const;  // its bytes, or "<missing>"
+    std::string iniFile() const { return bytesOf(folder / "rokan.ini"); }
     void writeIni(const std::string& line) const { std::ofstream(folder / "rokan.ini", std::ios::binary) << line; }
 
     std::filesystem::path folder;
