@@ -56,23 +56,17 @@ std::string expectedRow(const ControlLayout& designed, bool muted, const std::ws
 // High Contrast Black's colours, as Windows 10 sets them, for as long as a
 // test runs. Wine keeps no high-contrast flag (SPI_SETHIGHCONTRAST fails), so
 // only the colours change; and only programs started afterwards see them.
-class HighContrastColours {
-public:
+struct HighContrastColours {
+    static constexpr INT kElements[] = {COLOR_WINDOW,        COLOR_WINDOWTEXT, COLOR_HIGHLIGHT,
+                                        COLOR_HIGHLIGHTTEXT, COLOR_BTNFACE,    COLOR_BTNTEXT};
+    static constexpr COLORREF kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
+    static constexpr COLORREF kColours[] = {kBlack, kWhite, RGB(26, 235, 255), kBlack, kBlack, kWhite};
+    COLORREF saved[std::size(kElements)]{};
     HighContrastColours() {
-        for (int i = 0; i < kCount; ++i) saved_[i] = GetSysColor(kElements[i]);
-        const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
-        const COLORREF colours[kCount] = {black, white, RGB(26, 235, 255), black, black, white};
-        SetSysColors(kCount, kElements, colours);
+        for (std::size_t i = 0; i < std::size(kElements); ++i) saved[i] = GetSysColor(kElements[i]);
+        SetSysColors(std::size(kElements), kElements, kColours);
     }
-    ~HighContrastColours() { SetSysColors(kCount, kElements, saved_); }
-    HighContrastColours(const HighContrastColours&) = delete;
-    HighContrastColours& operator=(const HighContrastColours&) = delete;
-
-private:
-    static constexpr int kCount = 6;
-    static constexpr INT kElements[kCount] = {COLOR_WINDOW,        COLOR_WINDOWTEXT, COLOR_HIGHLIGHT,
-                                              COLOR_HIGHLIGHTTEXT, COLOR_BTNFACE,    COLOR_BTNTEXT};
-    COLORREF saved_[kCount]{};
+    ~HighContrastColours() { SetSysColors(std::size(kElements), kElements, saved); }
 };
 
 // A box's text against its background as the screen shows them: the
