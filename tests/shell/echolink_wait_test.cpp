@@ -52,7 +52,7 @@ protected:
         while (PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE)) {
         }
     }
-    // Waits for a call that never answers; how long it took.
+    // Waits for a call that does not answer meanwhile; how long it took.
     Clock::duration waitUnanswered(Outcome expected = Outcome::unanswered,
                                    EchoLinkWait::Kind kind = EchoLinkWait::Kind::call) {
         const auto start = Clock::now();
@@ -120,22 +120,16 @@ TEST_F(Wait, InputAndPostedClicksAreDroppedAndTicksWait) {
 // A quit asked for during the wait reaches the message loop after it; a
 // second wait inside the first is refused at once.
 TEST_F(Wait, AQuitDuringTheWaitIsLeftForTheMessageLoopAndASecondWaitIsRefused) {
-    Outcome innerOutcome = Outcome::answered;
     Clock::duration inner{};
     duringTheWait([&] {
         PostQuitMessage(7);
-        const auto start = Clock::now();
-        HANDLE never = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        innerOutcome = wait.forCall(never, EchoLinkWait::Kind::call);
-        inner = Clock::now() - start;
-        CloseHandle(never);
+        inner = waitUnanswered(Outcome::refused);
         std::thread([this] {
             std::this_thread::sleep_for(100ms);
             SetEvent(done);
         }).detach();
     });
     EXPECT_EQ(wait.forCall(done, EchoLinkWait::Kind::call), Outcome::answered);
-    EXPECT_EQ(innerOutcome, Outcome::refused);
     EXPECT_LT(inner, 50ms);
     MSG left{};
     ASSERT_TRUE(PeekMessageW(&left, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));

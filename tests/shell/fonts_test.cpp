@@ -16,10 +16,6 @@ protected:
         ShowWindow(handle, SW_SHOWNOACTIVATE);
     }
 
-    void atDpi(int dpi) {
-        RECT suggested{0, 0, 700, 400};
-        SendMessageW(handle, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-    }
     // The text as the control's own font draws it.
     static SIZE extent(HWND control, const std::wstring& text, std::wstring* face = nullptr) {
         HDC dc = GetDC(control);
@@ -40,11 +36,6 @@ protected:
         SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
         return rect;
     }
-    // Where the box draws its first character: the formatting rectangle's
-    // left edge unless it is scrolled.
-    static int firstCharacterX(HWND edit) {
-        return static_cast<short>(LOWORD(SendMessageW(edit, EM_POSFROMCHAR, 0, 0)));
-    }
 };
 
 // Every caption inside its control (a button's inside its raised edge), and
@@ -54,7 +45,7 @@ protected:
 TEST_F(Fonts, EveryCaptionFitsItsControlAndTwoDigitsTheMinutesBoxAtEveryDpi) {
     const ::rokan::Fonts::Face chosen = ::rokan::Fonts::chosenFace();
     for (int dpi : {96, 120, 144, 192}) {
-        atDpi(dpi);
+        moveToDpi(dpi);
         for (const ControlLayout& layout : kMainControls) {
             SCOPED_TRACE(std::to_string(dpi) + " DPI, control #" + std::to_string(static_cast<int>(layout.id)));
             HWND control = child(layout.id);
@@ -89,7 +80,7 @@ TEST_F(Fonts, TheMinutesBoxShowsItsNumberFromTheFirstDigitOnceLockedOrLeft) {
         bool locked, left;
     } rows[] = {{L"15", true, true}, {L"100", true, false}, {L"100", false, true}};
     for (int dpi : {96, 120}) {
-        atDpi(dpi);
+        moveToDpi(dpi);
         for (const auto& row : rows) {
             SCOPED_TRACE(std::to_string(dpi) + " DPI, typed " + std::string(row.typed, row.typed + wcslen(row.typed)));
             window.setReadOnly(Control::gMin, false);
@@ -99,7 +90,9 @@ TEST_F(Fonts, TheMinutesBoxShowsItsNumberFromTheFirstDigitOnceLockedOrLeft) {
             ASSERT_EQ(window.text(Control::gMin), row.typed);
             if (row.locked) window.setReadOnly(Control::gMin, true);
             if (row.left) SetFocus(child(Control::btnAutoMute));
-            EXPECT_EQ(firstCharacterX(minutes), formatting(minutes).left);
+            // The first character at the formatting rectangle's left edge: the box is not scrolled.
+            EXPECT_EQ(static_cast<short>(LOWORD(SendMessageW(minutes, EM_POSFROMCHAR, 0, 0))),
+                      formatting(minutes).left);
         }
     }
 }

@@ -19,6 +19,10 @@ protected:
         UnregisterClassW(kMainWindowClass, GetModuleHandleW(nullptr));
     }
     HWND child(Control id) const { return GetDlgItem(handle, controlId(id)); }
+    // As Windows tells a window moved to a monitor of another DPI.
+    void moveToDpi(int dpi, RECT suggested = {0, 0, 700, 400}) {
+        SendMessageW(handle, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    }
 
     Ending ending;
     EchoLinkWait wait{WaitBounds{}, ending};

@@ -17,8 +17,7 @@ using DpiChange = ShellWindowTest;
 // monitor's DPI comes from shcore, loaded from System32 by hand.
 TEST_F(DpiChange, ControlsFontsAndTheSizeBandFollowTheNewDpi) {
     EXPECT_EQ(dpiOfMonitor(handle), dpiOfWindow(handle));  // GetDpiForWindow, which Wine has
-    RECT suggested{100, 50, 100 + 700, 50 + 400};
-    SendMessageW(handle, WM_DPICHANGED, MAKEWPARAM(kNewDpi, kNewDpi), reinterpret_cast<LPARAM>(&suggested));
+    moveToDpi(kNewDpi, {100, 50, 100 + 700, 50 + 400});
 
     RECT outer{};
     GetWindowRect(handle, &outer);
