@@ -41,9 +41,16 @@ protected:
 // Every caption inside its control (a button's inside its raised edge), and
 // the widest two-digit number inside the minutes box's formatting rectangle
 // with a pixel to spare for the caret after it, in the face the window chose
-// (the designed one where installed).
-TEST_F(Fonts, EveryCaptionFitsItsControlAndTwoDigitsTheMinutesBoxAtEveryDpi) {
+// (the designed one where installed). A number typed with the caret after its
+// last digit, then the box locked (as noise cancel does) or left, shows from
+// its first digit; three digits do not fit, so they show the box's own scroll.
+TEST_F(Fonts, CaptionsAndTwoDigitsFitAndTheMinutesShowFromTheFirstDigitOnceLockedOrLeftAtEveryDpi) {
     const ::rokan::Fonts::Face chosen = ::rokan::Fonts::chosenFace();
+    HWND minutes = child(Control::gMin);
+    const struct {
+        const wchar_t* typed;
+        bool locked, left;
+    } rows[] = {{L"15", true, true}, {L"100", true, false}, {L"100", false, true}};
     for (int dpi : {96, 120, 144, 192}) {
         moveToDpi(dpi);
         for (const ControlLayout& layout : kMainControls) {
@@ -67,20 +74,6 @@ TEST_F(Fonts, EveryCaptionFitsItsControlAndTwoDigitsTheMinutesBoxAtEveryDpi) {
                 EXPECT_EQ(face, chosen.name);
             }
         }
-    }
-}
-
-// A number typed with the caret after its last digit, then the box locked
-// (as noise cancel does) or left: it shows from its first digit. Three digits
-// do not fit, so they show the box's own scroll.
-TEST_F(Fonts, TheMinutesBoxShowsItsNumberFromTheFirstDigitOnceLockedOrLeft) {
-    HWND minutes = child(Control::gMin);
-    const struct {
-        const wchar_t* typed;
-        bool locked, left;
-    } rows[] = {{L"15", true, true}, {L"100", true, false}, {L"100", false, true}};
-    for (int dpi : {96, 120}) {
-        moveToDpi(dpi);
         for (const auto& row : rows) {
             SCOPED_TRACE(std::to_string(dpi) + " DPI, typed " + std::string(row.typed, row.typed + wcslen(row.typed)));
             window.setReadOnly(Control::gMin, false);
