@@ -12,6 +12,7 @@ protected:
     void SetUp() override {
         handle = window.create();
         ASSERT_NE(handle, nullptr);
+        ShowWindow(handle, SW_SHOWNOACTIVATE);  // drawn and measured as the user sees it
     }
     // The next test registers the window's class again.
     void TearDown() override {
