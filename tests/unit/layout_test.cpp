@@ -49,6 +49,10 @@ readme 720 540 2835 255
 )");
 }
 
+TEST(Layout, AControlLaidOutTwiceIsCaught) {
+    EXPECT_FALSE(eachControlOnce(std::array{kMainControls[0], kMainControls[0]}));
+}
+
 // The contrast the high-contrast test judges the screen by, against WCAG's
 // own figures: black on white is 21 : 1, #767676 the lightest grey that
 // reads on white; white on the muted tint is what High Contrast Black got.

@@ -40,6 +40,7 @@ TEST(MuteRecordLine, ReadsBackWhatItWritesAndNothingElse) {
     EXPECT_TRUE(readMuteRecord(line + std::string(4064, 'A') + "\r\n"));  // 4096 bytes
     EXPECT_FALSE(readMuteRecord(line + std::string(4065, 'A') + "\r\n"));
 
+    EXPECT_TRUE(muteRecordText({1796601600, 10, std::wstring(4070, L'A')}));  // 4096 bytes
     for (const std::wstring& callSign : {std::wstring(), std::wstring(L"N0\r\nCALL"), std::wstring(L"NØCALL"),
                                          std::wstring(L"N0CALL\x7f"), std::wstring(4100, L'A')})
         EXPECT_FALSE(muteRecordText({1796601600, 10, callSign}));
