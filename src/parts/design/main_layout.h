@@ -68,7 +68,7 @@ inline constexpr float kPanelThreshold = 2550;  // the panel shows above it
 inline constexpr unsigned kTimerIntervalMs = 60000;
 
 // The minutes a noise cancel lasts until the operator types others.
-inline constexpr const wchar_t* kDefaultMinutes = L"10";
+inline constexpr wchar_t kDefaultMinutes[] = L"10";
 
 // In tab order: the shell creates them in this order, which is the order Tab
 // walks. The label takes no focus.
