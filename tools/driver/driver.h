@@ -154,6 +154,10 @@ inline void pressEnter(HWND target) {
 void pressAlt(HWND target, wchar_t letter);  // menu mnemonics (&A)
 // Each character as WM_CHAR: any text, any script.
 void typeText(HWND target, const std::wstring& text);
+// True once the edit's thread takes posted messages again, as its message loop
+// does: Rokan drops input that arrives while it waits for EchoLink, and a call
+// that changes nothing on screen ends unseen.
+bool waitTakesPostedMessages(HWND edit);
 // A real drag with the left button, through the system's input (activate the
 // window first). True when the press started the window's move/size loop and
 // the release ended it.

@@ -70,6 +70,17 @@ void typeText(HWND target, const std::wstring& text) {
     for (wchar_t c : text) PostMessageW(focus ? focus : target, WM_CHAR, c, 1);
 }
 
+// The text limit, which nothing changes after the window is made, is turned
+// and turned back by posted messages, which only a message loop takes.
+bool waitTakesPostedMessages(HWND edit) {
+    const auto limit = [&] { return sendBounded(edit, EM_GETLIMITTEXT, 0, 0); };
+    const DWORD_PTR before = limit();
+    PostMessageW(edit, EM_SETLIMITTEXT, before - 1, 0);
+    const bool taken = waitUntil([&] { return limit() != before; });
+    PostMessageW(edit, EM_SETLIMITTEXT, before, 0);
+    return taken;
+}
+
 // The window follows the pointer step by step, as under a hand.
 bool dragWithMouse(HWND window, POINT from, POINT to) {
     const auto inMoveSizeLoop = [&] {

@@ -60,6 +60,7 @@ TEST_F(RokanTest, TheMainWindowsControlsChatLineNoiseCancelAndAboutBoxWorkAsDesi
             click(control(Control::B_Send));
         sent += lines[i] + L"\n";
         expectChatLog(sent);
+        ASSERT_TRUE(waitTakesPostedMessages(line));
     }
     EXPECT_EQ(findDialog(rokan->pid()), nullptr);
 
