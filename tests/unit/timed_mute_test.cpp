@@ -197,7 +197,7 @@ TEST_F(TimedMute, TheUnmuteIsDueOnDiskBeforeTheMuteLeavesAndOnlyARefusalTakesItB
 
 // Where the program's folder refuses it, the record goes to the user's own
 // folder, is found there at the next start, and goes with the unmute.
-TEST_F(TimedMute, ARecordTheProgramsFolderRefusesIsKeptInTheUsersOwnFolder) {
+TEST_F(TimedMute, ARecordIsKeptWhereItCanBeAndNeverActsTwice) {
     process.appData = folder.windowsPath() + L"\\AppData";
     folder.makeFolder("AppData");
     files.refusedPrefix = folder.windowsPath() + L"\\rokan.mute";
@@ -222,21 +222,14 @@ TEST_F(TimedMute, ARecordTheProgramsFolderRefusesIsKeptInTheUsersOwnFolder) {
     noiseCancel(L"N0CALL", L"10");
     EXPECT_NE(folder.read("rokan.mute"), "<missing>");
     EXPECT_EQ(folder.read("AppData/Rokan/rokan.mute"), "<missing>");
-}
 
-// Delete refused (the file held open by another program): emptied instead, so it cannot act twice.
-TEST_F(TimedMute, ARecordThatCannotBeDeletedIsEmptied) {
+    // Delete refused (the file held open by another program): emptied instead, so it cannot act twice;
+    // nor does it hide one kept in the user's own folder.
     files.removeFails = true;
-
-    noiseCancel(L"N0CALL", L"10");
     form.btnMuteOff_Click();
-
     EXPECT_EQ(folder.read("rokan.mute"), "");
     EXPECT_FALSE(muteRecord.read());
-    // Nor does it hide one kept in the user's own folder.
-    process.appData = folder.windowsPath();
-    folder.makeFolder("Rokan");
-    folder.write("Rokan/rokan.mute", "2026-12-07T00:05:00Z 5 JA1ABC\r\n");
+    folder.write("AppData/Rokan/rokan.mute", "2026-12-07T00:05:00Z 5 JA1ABC\r\n");
     EXPECT_EQ(muteRecord.read()->callSign, L"JA1ABC");
 }
 

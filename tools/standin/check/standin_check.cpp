@@ -77,43 +77,30 @@ GUID guid(const std::wstring& text) {
     return id;
 }
 
-struct EventsShape {
-    TYPEKIND kind;
-    int count;
-    MEMBERID first;
-    std::wstring firstName;
-};
-
 // The events interface as Rokan reads it: from the type library registered
 // as 1.8.
-std::optional<EventsShape> registeredEvents() {
-    ComPtr<ITypeLib> lib;
-    ComPtr<ITypeInfo> events;
-    TYPEATTR* attributes = nullptr;
-    if (FAILED(LoadRegTypeLib(guid(kLibrary), 1, 8, LOCALE_NEUTRAL, &lib)) ||
-        FAILED(lib->GetTypeInfoOfGuid(guid(kEvents), &events)) || FAILED(events->GetTypeAttr(&attributes)))
-        return std::nullopt;
-    EventsShape shape{attributes->typekind, attributes->cFuncs, MEMBERID_NIL, L""};
-    events->ReleaseTypeAttr(attributes);
-    FUNCDESC* first = nullptr;
-    if (FAILED(events->GetFuncDesc(0, &first))) return shape;
-    shape.first = first->memid;
-    events->ReleaseFuncDesc(first);
-    BSTR name = nullptr;
-    if (SUCCEEDED(events->GetDocumentation(shape.first, &name, nullptr, nullptr, nullptr))) shape.firstName = name;
-    SysFreeString(name);
-    return shape;
-}
-
 TEST(StandinEvents, AreFourteenWithClosingFirstButNotDispidOne) {
     ASSERT_EQ(runStandin(L"/RegServer"), 0);
-    const auto shape = registeredEvents();
+    ComPtr<ITypeLib> lib;
+    ComPtr<ITypeInfo> events;
+    const bool found = SUCCEEDED(LoadRegTypeLib(guid(kLibrary), 1, 8, LOCALE_NEUTRAL, &lib)) &&
+                       SUCCEEDED(lib->GetTypeInfoOfGuid(guid(kEvents), &events));
     runStandin(L"/UnregServer");
-    ASSERT_TRUE(shape) << "no events interface in type library 1.8";
-    EXPECT_EQ(shape->kind, TKIND_DISPATCH);
-    EXPECT_EQ(shape->count, 14);
-    EXPECT_NE(shape->first, 1);
-    EXPECT_EQ(shape->firstName, L"Closing");
+    ASSERT_TRUE(found) << "no events interface in type library 1.8";
+    TYPEATTR* attributes = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(events->GetTypeAttr(&attributes));
+    EXPECT_EQ(attributes->typekind, TKIND_DISPATCH);
+    EXPECT_EQ(attributes->cFuncs, 14);
+    events->ReleaseTypeAttr(attributes);
+    FUNCDESC* first = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(events->GetFuncDesc(0, &first));
+    const MEMBERID closing = first->memid;
+    events->ReleaseFuncDesc(first);
+    EXPECT_NE(closing, 1);
+    BSTR name = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(events->GetDocumentation(closing, &name, nullptr, nullptr, nullptr));
+    EXPECT_EQ(std::wstring(name), L"Closing");
+    SysFreeString(name);
 }
 
 }  // namespace
