@@ -7,6 +7,7 @@ namespace {
 
 constexpr char kStored[] = "position= 1230, 780, 4530, 2430\r\n";
 constexpr char kSavedDefault[] = "position= 165, 45, 4530, 2550\r\n";
+constexpr char kClosingReturned[] = "returned 0x00000000\n";
 
 // One life of Rokan: what the test arranges, what Rokan shows, how it
 // ends and what it leaves in rokan.ini.
@@ -52,6 +53,14 @@ const Life kLives[] = {
     {"RokanIniCannotBeWritten", [](RokanTest& t) { std::filesystem::create_directory(t.folder / "rokan.ini"); },
      nullptr, L"Module1.iniDefWrite Error", L"Rokan", kVersionCaption.c_str(), nullptr, false,
      L"Module1.iniWrite Error", "<missing>"},
+    // Reported once EchoLink's Closing call has returned, not inside it.
+    {"RokanIniCannotBeWrittenAtEchoLinksClosing",
+     [](RokanTest& t) {
+         std::filesystem::create_directory(t.folder / "rokan.ini");
+         t.startStandin(L"/nestedonly");
+     },
+     nullptr, L"Module1.iniDefWrite Error", L"Rokan", kVersionCaption.c_str(), nullptr, true, L"Module1.iniWrite Error",
+     "<missing>"},
     {"EchoLinkClosingAfterItsOtherEvents", nullptr, nullptr, nullptr, nullptr, kVersionCaption.c_str(), otherEvents,
      true, nullptr, kSavedDefault},
     {"EchoLinkClosingOverAMessageBox", nullptr, nullptr, nullptr, nullptr, kVersionCaption.c_str(), messageBoxOpen,
@@ -85,11 +94,18 @@ TEST_P(Lives, ShowTheirMessagesEndCleanlyAndLeaveRokanIniAsTheyShould) {
             postClose(main);
         if (life.closeMessage) {
             EXPECT_EQ(GetWindow(waitDialog(rokan->pid()), GW_OWNER), main) << "modal over the window shown";
-            EXPECT_EQ(answerMessageBox().text, life.closeMessage);
+            if (life.echoLinkCloses) {
+                EXPECT_TRUE(waitUntil([&] { return closingLog() == kClosingReturned; }, 2s));
+            }
+            // Where EchoLink's Closing ends Rokan, the end's two roads each write the place.
+            int boxes = 0;
+            for (; boxes < 3 && !rokan->waitExit(1s); ++boxes) EXPECT_EQ(answerMessageBox().text, life.closeMessage);
+            EXPECT_EQ(boxes, life.echoLinkCloses ? 2 : 1);
         }
     }
     EXPECT_EQ(rokan->waitExit(), kExitedCleanly);
     EXPECT_EQ(iniFile(), life.iniAfter);
+    EXPECT_EQ(closingLog(), life.echoLinkCloses ? kClosingReturned : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, Lives, ::testing::ValuesIn(kLives),
