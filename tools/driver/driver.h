@@ -51,6 +51,11 @@ public:
     void terminate() const { endProcess(handle()); }
     // Ends it by force and waits (a moment) until it has ended.
     static void endProcess(HANDLE process);
+    // Loads the DLL by its bare name inside the program, as Windows' own DLLs
+    // load others on its behalf: the search the program's process makes from
+    // then on. True once the load has run there.
+    bool loadLibraryInside(const std::wstring& name) const;
+    static int threadCount(DWORD pid);  // the process's threads now
 
 private:
     struct Ender {
@@ -110,6 +115,7 @@ inline LONG_PTR style(HWND hwnd) {
     return GetWindowLongPtrW(hwnd, GWL_STYLE);
 }
 RECT windowRect(HWND hwnd);  // screen pixels, frame included
+SIZE clientSize(HWND hwnd);  // pixels
 // The window's outer rectangle relative to the parent's client area origin.
 RECT rectInParentClient(HWND hwnd, HWND parent);
 inline DWORD threadOf(HWND hwnd) {
@@ -132,6 +138,14 @@ struct MessageBoxContent {
     std::wstring caption, text;
 };
 MessageBoxContent readMessageBox(HWND box);
+
+// A window as a screen reader reads it through Active Accessibility
+// (accessible.cpp); nothing when the window offers no accessible object.
+struct AccessibleInfo {
+    std::wstring name, value;
+    long role = 0, state = 0;
+};
+std::optional<AccessibleInfo> readAccessible(HWND hwnd);
 
 // Acting as the user (input.cpp). Actions are posted to the program's own
 // windows, so they work whichever window is in the foreground and never block
@@ -173,6 +187,19 @@ inline void postMenuCommand(HWND hwnd, int id) {
 }
 
 // What the screen shows (screen.cpp).
+// System colours set as the user's colour scheme sets them, for as long as
+// the object lives; programs started afterwards see them.
+class SystemColours {
+public:
+    SystemColours(std::vector<INT> elements, const std::vector<COLORREF>& colours);
+    ~SystemColours();
+    SystemColours(const SystemColours&) = delete;
+    SystemColours& operator=(const SystemColours&) = delete;
+
+private:
+    std::vector<INT> elements_;
+    std::vector<COLORREF> saved_;
+};
 // True when the screen point shows this colour, each channel within a
 // tolerance: a display at less than 24 bits rounds colours.
 bool showsColour(POINT at, COLORREF colour);

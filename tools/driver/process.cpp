@@ -1,6 +1,8 @@
 #include <stdexcept>
 
 #include "driver/driver.h"
+// After windows.h, which it needs.
+#include <tlhelp32.h>
 
 namespace rokan::e2e {
 
@@ -42,6 +44,30 @@ Process Process::start(const std::wstring& commandLine, const std::filesystem::p
 void Process::endProcess(HANDLE process) {
     TerminateProcess(process, 1);
     WaitForSingleObject(process, 5000);
+}
+
+bool Process::loadLibraryInside(const std::wstring& name) const {
+    const SIZE_T bytes = (name.size() + 1) * sizeof(wchar_t);
+    void* remote = VirtualAllocEx(handle(), nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!remote || !WriteProcessMemory(handle(), remote, name.c_str(), bytes, nullptr)) return false;
+    const auto loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "LoadLibraryW")));
+    HANDLE thread = CreateRemoteThread(handle(), nullptr, 0, loadLibrary, remote, 0, nullptr);
+    const bool ran = thread && WaitForSingleObject(thread, 5000) == WAIT_OBJECT_0;
+    if (thread) CloseHandle(thread);
+    VirtualFreeEx(handle(), remote, 0, MEM_RELEASE);
+    return ran;
+}
+
+int Process::threadCount(DWORD pid) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+        if (entry.th32OwnerProcessID == pid) ++count;
+    CloseHandle(snapshot);
+    return count;
 }
 
 std::optional<DWORD> Process::waitExit(milliseconds timeout) {

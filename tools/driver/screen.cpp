@@ -47,6 +47,16 @@ std::vector<COLORREF> screenPixels(const RECT& r) {
     return pixels;
 }
 
+SystemColours::SystemColours(std::vector<INT> elements, const std::vector<COLORREF>& colours)
+    : elements_(std::move(elements)) {
+    for (INT element : elements_) saved_.push_back(GetSysColor(element));
+    SetSysColors(static_cast<int>(elements_.size()), elements_.data(), colours.data());
+}
+
+SystemColours::~SystemColours() {
+    SetSysColors(static_cast<int>(elements_.size()), elements_.data(), saved_.data());
+}
+
 bool showsColour(POINT at, COLORREF colour) {
     HDC screen = GetDC(nullptr);
     const COLORREF shown = GetPixel(screen, at.x, at.y);

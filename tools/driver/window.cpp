@@ -76,6 +76,12 @@ RECT windowRect(HWND hwnd) {
     return r;
 }
 
+SIZE clientSize(HWND hwnd) {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    return {client.right, client.bottom};
+}
+
 RECT rectInParentClient(HWND hwnd, HWND parent) {
     RECT r = windowRect(hwnd);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);

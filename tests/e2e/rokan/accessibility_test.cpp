@@ -21,21 +21,8 @@ std::string row(const std::wstring& name, long role, long state, const std::wstr
 }
 
 std::string readRow(HWND control) {
-    IAccessible* object = nullptr;
-    AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object));
-    if (!object) return "no accessible object\n";
-    VARIANT self{}, role{}, state{};
-    self.vt = VT_I4;  // lVal 0: CHILDID_SELF
-    BSTR name = nullptr, value = nullptr;
-    object->get_accName(self, &name);
-    object->get_accRole(self, &role);
-    object->get_accState(self, &state);
-    object->get_accValue(self, &value);
-    object->Release();
-    const std::string read = row(name ? name : L"", role.lVal, state.lVal, value ? value : L"");
-    SysFreeString(name);
-    SysFreeString(value);
-    return read;
+    const auto read = readAccessible(control);
+    return read ? row(read->name, read->role, read->state, read->value) : "no accessible object\n";
 }
 
 // The boxes go by the names of their hidden labels, the rest by their captions. Wine's oleacc
@@ -52,22 +39,6 @@ std::string expectedRow(const ControlLayout& designed, bool muted, const std::ws
     return row(designed.text, kUnderWine ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_PUSHBUTTON,
                hidden ? STATE_SYSTEM_INVISIBLE : 0, L"");
 }
-
-// High Contrast Black's colours, as Windows 10 sets them, for as long as a
-// test runs. Wine keeps no high-contrast flag (SPI_SETHIGHCONTRAST fails), so
-// only the colours change; and only programs started afterwards see them.
-struct HighContrastColours {
-    static constexpr INT kElements[] = {COLOR_WINDOW,        COLOR_WINDOWTEXT, COLOR_HIGHLIGHT,
-                                        COLOR_HIGHLIGHTTEXT, COLOR_BTNFACE,    COLOR_BTNTEXT};
-    static constexpr COLORREF kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
-    static constexpr COLORREF kColours[] = {kBlack, kWhite, RGB(26, 235, 255), kBlack, kBlack, kWhite};
-    COLORREF saved[std::size(kElements)]{};
-    HighContrastColours() {
-        for (std::size_t i = 0; i < std::size(kElements); ++i) saved[i] = GetSysColor(kElements[i]);
-        SetSysColors(std::size(kElements), kElements, kColours);
-    }
-    ~HighContrastColours() { SetSysColors(std::size(kElements), kElements, saved); }
-};
 
 // A box's text against its background as the screen shows them: the
 // background is its commonest colour, the text the colour that stands
@@ -90,7 +61,12 @@ double shownContrast(HWND box) {
 // would carry white text at 1.7 : 1; they take colours that keep it readable.
 TEST_F(RokanTest, AScreenReaderReadsEveryControlInTabOrderAndTheMutedBoxesStayReadableInHighContrast) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const HighContrastColours highContrast;
+    // High Contrast Black's colours, as Windows 10 sets them. Wine keeps no high-contrast flag
+    // (SPI_SETHIGHCONTRAST fails), so only the colours change.
+    const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+    const SystemColours highContrast(
+        {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT, COLOR_BTNFACE, COLOR_BTNTEXT},
+        {black, white, RGB(26, 235, 255), black, black, white});
     ASSERT_NE(startRokan(), nullptr);
     makeFull();
 

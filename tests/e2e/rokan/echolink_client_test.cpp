@@ -2,7 +2,6 @@
 // bounds: what the apartments, the one call in flight and a hang of any
 // length come to.
 #include <objbase.h>
-#include <tlhelp32.h>
 
 #include "com_echolink.h"
 #include "failure.h"
@@ -13,17 +12,6 @@ namespace {
 
 constexpr WaitBounds kShortBounds{500, 10000, 200};
 constexpr UINT kClosing = WM_APP + 7;
-
-int threadsOfThisProcess() {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    THREADENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    int count = 0;
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
-        if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
-    CloseHandle(snapshot);
-    return count;
-}
 
 // What a thread that never entered COM sees of this process's apartments.
 std::pair<APTTYPE, APTTYPEQUALIFIER> apartmentSeenFromANewThread() {
@@ -120,11 +108,11 @@ TEST_F(EchoLinkClient, AHangOfAnyLengthHoldsOneThread) {
     startStandin(L"/hang");
     attach();
     EXPECT_EQ(send(L".unmute N0CALL"), Outcome::unanswered);
-    const int threads = threadsOfThisProcess();
+    const int threads = Process::threadCount(GetCurrentProcessId());
 
     for (int tick = 0; tick < 60; ++tick) EXPECT_EQ(send(L".unmute N0CALL"), Outcome::refused);
 
-    EXPECT_LE(threadsOfThisProcess(), threads);
+    EXPECT_LE(Process::threadCount(GetCurrentProcessId()), threads);
     link->release();  // gives up at once: EchoLink has not answered
     standin->terminate();
 }

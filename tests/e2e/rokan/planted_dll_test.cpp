@@ -18,23 +18,6 @@ constexpr Planted kPlanted[] = {
     {"dwmapi.dll", nullptr},
 };
 
-// Loads a DLL by its bare name inside the program, as Windows' own DLLs do on
-// its behalf (uxtheme.dll loads dwmapi.dll so on Windows): the search the
-// program's process makes from then on.
-bool loadInside(HANDLE process, const std::string& name) {
-    const std::wstring wide = widen(name);
-    const SIZE_T bytes = (wide.size() + 1) * sizeof(wchar_t);
-    void* remote = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (!remote || !WriteProcessMemory(process, remote, wide.c_str(), bytes, nullptr)) return false;
-    const auto loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "LoadLibraryW")));
-    HANDLE thread = CreateRemoteThread(process, nullptr, 0, loadLibrary, remote, 0, nullptr);
-    const bool ran = thread && WaitForSingleObject(thread, 5000) == WAIT_OBJECT_0;
-    if (thread) CloseHandle(thread);
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    return ran;
-}
-
 // Native first for these names, for rokan.exe alone, while it lives: Wine, like
 // Windows, then takes the first copy on the search path, and Rokan's folder
 // leads it unless Rokan says otherwise. (Wine reads WINEDLLOVERRIDES from its
@@ -72,7 +55,8 @@ TEST_F(RokanTest, LoadsNoDllPlantedInItsFolder) {
     standinCommand(STANDIN_CMD_FAIL_ON);
     ASSERT_NE(sendAndWaitBox(L".stat"), nullptr);
     answerMessageBox();
-    for (const std::string& name : planted) EXPECT_TRUE(loadInside(rokan->handle(), name)) << name;
+    // As uxtheme.dll loads dwmapi.dll on Windows: by its bare name, inside Rokan.
+    for (const std::string& name : planted) EXPECT_TRUE(rokan->loadLibraryInside(widen(name))) << name;
     postClose(main);
     ASSERT_EQ(rokan->waitExit(), kExitedCleanly);
 

@@ -12,12 +12,6 @@ int pixels(double twips) {
     return static_cast<int>(std::lround(twips * dpi / 1440));
 }
 
-SIZE clientSize(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    return {client.right, client.bottom};
-}
-
 void RokanTest::SetUp() {
     // A folder of this run's own: what an earlier, interrupted run left cannot get in the way.
     static int runs = 0;

@@ -29,8 +29,7 @@ inline const std::optional<DWORD> kExitedCleanly{0};
 inline const std::wstring kVersionCaption = L"Rokan Ver." + std::wstring(kVersionNumbers) + L" ";
 inline constexpr wchar_t kAboutCaption[] = L"Rokan Version Info.";
 
-int pixels(double twips);  // at the prefix's DPI
-SIZE clientSize(HWND window);
+int pixels(double twips);                                // at the prefix's DPI
 std::string bytesOf(const std::filesystem::path& file);  // or "<missing>"
 
 class RokanTest : public ::testing::Test {
