@@ -5,6 +5,7 @@
 #include <string>
 
 #include "dpi.h"
+#include "driver/driver.h"
 #include "shell_window.h"
 #include "twips.h"
 #include "window_geometry.h"
@@ -102,29 +103,7 @@ TEST_F(Colours, ANewSchemeOrHighContrastDrawsTheWindowAndItsBoxesAgain) {
 
 // Measured in the test prefix, which has the designed face, and in a default
 // prefix, which lacks it.
-class Fonts : public ShellWindowTest {
-protected:
-    // The text as the control's own font draws it.
-    static SIZE extent(HWND control, const std::wstring& text, std::wstring* face = nullptr) {
-        HDC dc = GetDC(control);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
-        SIZE size{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        if (face) {
-            wchar_t name[LF_FACESIZE]{};
-            GetTextFaceW(dc, LF_FACESIZE, name);
-            *face = name;
-        }
-        SelectObject(dc, old);
-        ReleaseDC(control, dc);
-        return size;
-    }
-    static RECT formatting(HWND edit) {
-        RECT rect{};
-        SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
-        return rect;
-    }
-};
+using Fonts = ShellWindowTest;
 
 // Every caption inside its control (a button's inside its raised edge), and
 // the widest two-digit number inside the minutes box's formatting rectangle
@@ -144,23 +123,20 @@ TEST_F(Fonts, CaptionsAndTwoDigitsFitAndTheMinutesShowFromTheFirstDigitOnceLocke
         for (const ControlLayout& layout : kMainControls) {
             SCOPED_TRACE(std::to_string(dpi) + " DPI, control #" + std::to_string(static_cast<int>(layout.id)));
             HWND control = child(layout.id);
-            std::wstring face;
             if (layout.id == Control::gMin) {
                 int widest = 0;
                 for (int number = 10; number <= 99; ++number)
-                    widest = std::max<int>(widest, extent(control, std::to_wstring(number), &face).cx);
-                const RECT box = formatting(control);
+                    widest = std::max<int>(widest, e2e::textExtent(control, std::to_wstring(number)).cx);
+                const RECT box = e2e::editFormattingRect(control);
                 EXPECT_LT(widest, box.right - box.left);
-                EXPECT_LE(extent(control, L"88").cy, box.bottom - box.top);
+                EXPECT_LE(e2e::textExtent(control, L"88").cy, box.bottom - box.top);
             } else if (*layout.text) {
                 RECT client{};
                 GetClientRect(control, &client);
                 const int edge = layout.kind == ControlKind::button ? MulDiv(GetSystemMetrics(SM_CXEDGE), dpi, 96) : 0;
-                EXPECT_LE(extent(control, layout.text, &face).cx, client.right - 2 * edge);
+                EXPECT_LE(e2e::textExtent(control, layout.text).cx, client.right - 2 * edge);
             }
-            if (!face.empty()) {
-                EXPECT_EQ(face, chosen.name);
-            }
+            EXPECT_EQ(e2e::fontFace(control), chosen.name);
         }
         for (const auto& row : rows) {
             SCOPED_TRACE(std::to_string(dpi) + " DPI, typed " + std::string(row.typed, row.typed + wcslen(row.typed)));
@@ -173,7 +149,7 @@ TEST_F(Fonts, CaptionsAndTwoDigitsFitAndTheMinutesShowFromTheFirstDigitOnceLocke
             if (row.left) SetFocus(child(Control::btnAutoMute));
             // The first character at the formatting rectangle's left edge: the box is not scrolled.
             EXPECT_EQ(static_cast<short>(LOWORD(SendMessageW(minutes, EM_POSFROMCHAR, 0, 0))),
-                      formatting(minutes).left);
+                      e2e::editFormattingRect(minutes).left);
         }
     }
 }

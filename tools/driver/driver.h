@@ -125,6 +125,11 @@ inline DWORD threadOf(HWND hwnd) {
 HWND focusedWindow(HWND anyWindowOfThread);
 // EM_GETSEL: {start, end}; equal values are the caret.
 std::pair<DWORD, DWORD> editSelection(HWND edit);
+// EM_GETRECT: where the edit lays out its text, in its client area.
+RECT editFormattingRect(HWND edit);
+// The text as the window's own font draws it; the face that font got.
+SIZE textExtent(HWND hwnd, const std::wstring& text);
+std::wstring fontFace(HWND hwnd);
 
 // Message boxes and other standard dialogs (window.cpp).
 inline constexpr wchar_t kDialogClass[] = L"#32770";
@@ -176,6 +181,9 @@ bool waitTakesPostedMessages(HWND edit);
 // window first). True when the press started the window's move/size loop and
 // the release ended it.
 bool dragWithMouse(HWND window, POINT from, POINT to);
+// As Windows ends the session: both messages sent, the second once the first
+// has said yes (each with a 5 s bound). True when the window said yes.
+bool endSession(HWND topLevel, LPARAM why);
 inline void postClose(HWND hwnd) {
     PostMessageW(hwnd, WM_CLOSE, 0, 0);
 }

@@ -98,4 +98,11 @@ bool dragWithMouse(HWND window, POINT from, POINT to) {
     return waitUntil([&] { return !inMoveSizeLoop(); }) && moved;
 }
 
+bool endSession(HWND topLevel, LPARAM why) {
+    DWORD_PTR mayEnd = FALSE;
+    SendMessageTimeoutW(topLevel, WM_QUERYENDSESSION, 0, why, SMTO_NORMAL, 5000, &mayEnd);
+    if (mayEnd) SendMessageTimeoutW(topLevel, WM_ENDSESSION, TRUE, why, SMTO_NORMAL, 5000, nullptr);
+    return mayEnd;
+}
+
 }  // namespace rokan::e2e

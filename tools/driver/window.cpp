@@ -108,4 +108,39 @@ MessageBoxContent readMessageBox(HWND box) {
     return {text(box), message ? text(message) : L""};
 }
 
+RECT editFormattingRect(HWND edit) {
+    RECT rect{};
+    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
+    return rect;
+}
+
+namespace {
+// Runs the step on a device context that holds the window's own font.
+template <class Step>
+auto withFontOf(HWND hwnd, Step step) {
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+    const auto result = step(dc);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    return result;
+}
+}  // namespace
+
+SIZE textExtent(HWND hwnd, const std::wstring& text) {
+    return withFontOf(hwnd, [&](HDC dc) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        return size;
+    });
+}
+
+std::wstring fontFace(HWND hwnd) {
+    return withFontOf(hwnd, [](HDC dc) {
+        wchar_t name[LF_FACESIZE]{};
+        GetTextFaceW(dc, LF_FACESIZE, name);
+        return std::wstring(name);
+    });
+}
+
 }  // namespace rokan::e2e

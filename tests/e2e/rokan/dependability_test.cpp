@@ -7,13 +7,7 @@ namespace {
 class Dependability : public RokanTest {
 protected:
     std::filesystem::path record() const { return folder / "rokan.mute"; }
-    // As Windows ends the session: both messages sent, the second once the first has said yes.
-    void logOff() {
-        DWORD_PTR mayEnd = FALSE;
-        SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000, &mayEnd);
-        EXPECT_TRUE(mayEnd);
-        SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000, nullptr);
-    }
+    void logOff() { EXPECT_TRUE(endSession(main, ENDSESSION_LOGOFF)); }
 };
 
 // EchoLink busy with another call, or turning calls away while a dialog of its own is open: the line
