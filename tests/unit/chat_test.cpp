@@ -87,7 +87,7 @@ TEST_F(Chat, EnterSendsTheLineExactlyAsTypedAndKeepsOneThatFailed) {
 // Beside each message, the debugger's output gets what failed and its code,
 // so that "EchoLink refused" and "EchoLink gone" differ there; a failure
 // without a known cause says so.
-TEST_F(Chat, EachMessageComesWithItsCauseForTheDebugger) {
+TEST(ChatMessages, EachComesWithItsCauseForTheDebugger) {
     enum class Road { start, refusedLine, unansweredLine, refusedTemplate };
     const std::tuple<Road, std::uint32_t, std::wstring_view, std::wstring_view> rows[] = {
         {Road::start, 0, L"EchoLink not Installed!", L"Rokan: EchoLink not Installed!: CoCreateInstance 0x80040154"},
@@ -97,23 +97,20 @@ TEST_F(Chat, EachMessageComesWithItsCauseForTheDebugger) {
         {Road::refusedTemplate, 0, L"cmd Error", L"Rokan: cmd Error: cause unknown"},
     };
     for (const auto& [road, code, message, debugLine] : rows) {
-        echo.creation = road == Road::start ? FakeEcho::Creation::error : FakeEcho::Creation::object;
-        echo.refusalCode = code;
-        echo.failSends = road == Road::refusedLine;
-        echo.unanswered = road == Road::unansweredLine;
-        view.refused =
-            road == Road::refusedTemplate ? std::set<std::wstring>{L"text sInput"} : std::set<std::wstring>{};
-        frmMain run{view, echo, dialogs, process, settings, muteRecord};
-        journal.clear();
-        endsProcess([&] { run.Form_Load(); });
-        if (road != Road::start) journal.clear();
-        if (road == Road::refusedTemplate) run.templateButton_Click(Control::btnStatus);
-        if (road == Road::refusedLine || road == Road::unansweredLine) run.B_Send_Click();
+        FormRun run;
+        run.echo.creation = road == Road::start ? FakeEcho::Creation::error : FakeEcho::Creation::object;
+        run.echo.refusalCode = code;
+        run.echo.failSends = road == Road::refusedLine;
+        run.echo.unanswered = road == Road::unansweredLine;
+        if (road == Road::refusedTemplate) run.view.refused = {L"text sInput"};
+        run.endsProcess([&] { run.form.Form_Load(); });
+        if (road != Road::start) run.journal.clear();
+        if (road == Road::refusedTemplate) run.form.templateButton_Click(Control::btnStatus);
+        if (road == Road::refusedLine || road == Road::unansweredLine) run.form.B_Send_Click();
 
-        EXPECT_NE(steps().find(L"message " + std::wstring(message) + L" | Rokan"), std::wstring::npos)
+        EXPECT_NE(run.steps().find(L"message " + std::wstring(message) + L" | Rokan"), std::wstring::npos)
             << std::wstring(debugLine);
-        EXPECT_EQ(dialogs.debugLines, std::vector<std::wstring>{std::wstring(debugLine)});
-        dialogs.debugLines.clear();
+        EXPECT_EQ(run.dialogs.debugLines, std::vector<std::wstring>{std::wstring(debugLine)});
     }
 }
 
