@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "about_texts.h"
 #include "form_fixture.h"
 #include "about_box.h"
@@ -27,16 +25,13 @@ private:
     Journal& journal_;
 };
 
-// The main window is the form test's; the box journals into the same journal.
-class AboutBox : public FormTest {
-protected:
-    FakeAboutView box{journal};
-    frmAbout about{box, view, dialogs};
-};
+using AboutBox = FormTest;
 
 // Each opening follows the main window wherever it is now, whatever its
 // height; a failed step leaves the later texts as created.
 TEST_F(AboutBox, LoadPlacesItBesideTheMainWindowAndSetsTheTextsInOrder) {
+    FakeAboutView box{journal};  // beside the fixture's main window, in the same journal
+    frmAbout about{box, view, dialogs};
     about.Form_Load();
 
     EXPECT_EQ(journal,

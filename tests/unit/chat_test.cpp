@@ -6,40 +6,16 @@ namespace {
 
 using Chat = FormTest;
 
-// The table says what each button writes; here: the focus and caret it
-// leaves, and cmd's message when the line is refused.
-TEST_F(Chat, EachTemplateButtonReplacesTheLineAndPutsTheCaretAtItsEnd) {
-    start();
-    for (const CommandTemplate& entry : kCommandTemplates) {
-        textOf(Control::sInput) = L"abc";
-        journal.clear();
-        form.buttonClick(entry.button);
-        EXPECT_EQ(steps(), L"focus sInput") << nameOf(entry.button);
-        EXPECT_EQ(textOf(Control::sInput), entry.text) << nameOf(entry.button);
-        EXPECT_EQ(view.controls[Control::sInput].caret, std::wcslen(entry.text)) << nameOf(entry.button);
-
-        view.refused = {L"text sInput"};
-        journal.clear();
-        form.buttonClick(entry.button);
-        EXPECT_EQ(steps(), L"focus sInput; message cmd Error | Rokan") << nameOf(entry.button);
-        view.refused.clear();
-    }
-    // The designed texts: a blank after a command that takes a call sign, none after one that takes nothing.
-    for (const auto& [button, designed] :
-         {std::pair{Control::btnUnMute, L".unmute "}, std::pair{Control::btnStatus, L".stat"},
-          std::pair{Control::btmLurkd, L".lurk disable"}}) {
-        form.buttonClick(button);
-        EXPECT_EQ(textOf(Control::sInput), designed);
-    }
-}
-
 // A click reaches each button's own procedure or its template's line: no
-// button of the window may be left doing nothing.
+// button of the window may be left doing nothing. The table says what each
+// template writes; here: the focus and caret it leaves, and cmd's message
+// when the line is refused.
 TEST_F(Chat, EveryButtonOfTheWindowHasItsEffect) {
     start();
     const std::map<Control, std::wstring> own{{Control::B_Send, L"send line"},
                                               {Control::btnAutoMute, L"send .mute N0CALL"},
                                               {Control::btnMuteOff, L"send .unmute N0CALL"}};
+    std::size_t templates = 0;  // each one's button among the window's
     for (const ControlLayout& layout : kMainControls) {
         if (layout.kind != ControlKind::button) continue;
         textOf(Control::sInput) = L"line";
@@ -48,12 +24,31 @@ TEST_F(Chat, EveryButtonOfTheWindowHasItsEffect) {
         form.buttonClick(layout.id);
         const auto* entry = std::find_if(kCommandTemplates.begin(), kCommandTemplates.end(),
                                          [&](const CommandTemplate& t) { return t.button == layout.id; });
-        if (entry != kCommandTemplates.end())
-            EXPECT_EQ(textOf(Control::sInput), entry->text) << nameOf(layout.id);
-        else if (own.contains(layout.id))
-            EXPECT_NE(steps().find(own.at(layout.id)), std::wstring::npos) << nameOf(layout.id) << ": " << steps();
-        else
-            ADD_FAILURE() << nameOf(layout.id) << " has no effect";
+        if (entry == kCommandTemplates.end()) {
+            if (own.contains(layout.id))
+                EXPECT_NE(steps().find(own.at(layout.id)), std::wstring::npos) << nameOf(layout.id) << ": " << steps();
+            else
+                ADD_FAILURE() << nameOf(layout.id) << " has no effect";
+            continue;
+        }
+        ++templates;
+        EXPECT_EQ(steps(), L"focus sInput") << nameOf(layout.id);
+        EXPECT_EQ(textOf(Control::sInput), entry->text) << nameOf(layout.id);
+        EXPECT_EQ(view.controls[Control::sInput].caret, std::wcslen(entry->text)) << nameOf(layout.id);
+
+        view.refused = {L"text sInput"};
+        journal.clear();
+        form.buttonClick(layout.id);
+        EXPECT_EQ(steps(), L"focus sInput; message cmd Error | Rokan") << nameOf(layout.id);
+        view.refused.clear();
+    }
+    EXPECT_EQ(templates, kCommandTemplates.size());
+    // The designed texts: a blank after a command that takes a call sign, none after one that takes nothing.
+    for (const auto& [button, designed] :
+         {std::pair{Control::btnUnMute, L".unmute "}, std::pair{Control::btnStatus, L".stat"},
+          std::pair{Control::btmLurkd, L".lurk disable"}}) {
+        form.buttonClick(button);
+        EXPECT_EQ(textOf(Control::sInput), designed);
     }
 }
 
@@ -92,7 +87,7 @@ TEST_F(Chat, EnterSendsTheLineExactlyAsTypedAndKeepsOneThatFailed) {
 // Beside each message, the debugger's output gets what failed and its code,
 // so that "EchoLink refused" and "EchoLink gone" differ there; a failure
 // without a known cause says so.
-TEST_F(Chat, EachMessageComesWithItsCauseForTheDebugger) {
+TEST(ChatMessages, EachComesWithItsCauseForTheDebugger) {
     enum class Road { start, refusedLine, unansweredLine, refusedTemplate };
     const std::tuple<Road, std::uint32_t, std::wstring_view, std::wstring_view> rows[] = {
         {Road::start, 0, L"EchoLink not Installed!", L"Rokan: EchoLink not Installed!: CoCreateInstance 0x80040154"},
@@ -102,23 +97,20 @@ TEST_F(Chat, EachMessageComesWithItsCauseForTheDebugger) {
         {Road::refusedTemplate, 0, L"cmd Error", L"Rokan: cmd Error: cause unknown"},
     };
     for (const auto& [road, code, message, debugLine] : rows) {
-        echo.creation = road == Road::start ? FakeEcho::Creation::error : FakeEcho::Creation::object;
-        echo.refusalCode = code;
-        echo.failSends = road == Road::refusedLine;
-        echo.unanswered = road == Road::unansweredLine;
-        view.refused =
-            road == Road::refusedTemplate ? std::set<std::wstring>{L"text sInput"} : std::set<std::wstring>{};
-        frmMain run{view, echo, dialogs, process, settings, muteRecord};
-        journal.clear();
-        endsProcess([&] { run.Form_Load(); });
-        if (road != Road::start) journal.clear();
-        if (road == Road::refusedTemplate) run.templateButton_Click(Control::btnStatus);
-        if (road == Road::refusedLine || road == Road::unansweredLine) run.B_Send_Click();
+        FormRun run;
+        run.echo.creation = road == Road::start ? FakeEcho::Creation::error : FakeEcho::Creation::object;
+        run.echo.refusalCode = code;
+        run.echo.failSends = road == Road::refusedLine;
+        run.echo.unanswered = road == Road::unansweredLine;
+        if (road == Road::refusedTemplate) run.view.refused = {L"text sInput"};
+        run.endsProcess([&] { run.form.Form_Load(); });
+        if (road != Road::start) run.journal.clear();
+        if (road == Road::refusedTemplate) run.form.templateButton_Click(Control::btnStatus);
+        if (road == Road::refusedLine || road == Road::unansweredLine) run.form.B_Send_Click();
 
-        EXPECT_NE(steps().find(L"message " + std::wstring(message) + L" | Rokan"), std::wstring::npos)
+        EXPECT_NE(run.steps().find(L"message " + std::wstring(message) + L" | Rokan"), std::wstring::npos)
             << std::wstring(debugLine);
-        EXPECT_EQ(dialogs.debugLines, std::vector<std::wstring>{std::wstring(debugLine)});
-        dialogs.debugLines.clear();
+        EXPECT_EQ(run.dialogs.debugLines, std::vector<std::wstring>{std::wstring(debugLine)});
     }
 }
 

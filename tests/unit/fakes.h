@@ -26,13 +26,6 @@ namespace rokan::test {
 
 using Journal = std::vector<std::wstring>;
 
-// A journal on one line, "; " between steps, so that a table's row fits on one.
-inline std::wstring joined(const Journal& journal) {
-    std::wstring line;
-    for (const std::wstring& step : journal) line += (line.empty() ? L"" : L"; ") + step;
-    return line;
-}
-
 inline std::wstring nameOf(Control control) {
     for (const ControlName& entry : kControlNames)
         if (entry.control == control) return entry.name;

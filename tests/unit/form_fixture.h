@@ -7,9 +7,9 @@
 
 namespace rokan::test {
 
-// A main window with fake ports, attached to a working EchoLink.
-class FormTest : public ::testing::Test {
-protected:
+// One run of the main window with fake ports, attached to a working EchoLink,
+// over a folder of its own: a table's rows each build one.
+struct FormRun {
     Journal journal;
     FakeView view{journal};
     FakeEcho echo{journal};
@@ -23,7 +23,7 @@ protected:
     MuteRecordFile muteRecord{files, clock, programFolder, process};
     frmMain form{view, echo, dialogs, process, settings, muteRecord};
 
-    FormTest() {
+    FormRun() {
         process.folder = folder.windowsPath();
         view.resized = [this] { form.Form_Resize(); };
     }
@@ -44,7 +44,12 @@ protected:
     }
 
     std::wstring& textOf(Control control) { return view.controls[control].text; }
-    std::wstring steps() const { return joined(journal); }
+    // The journal on one line, "; " between steps, so that a table's row fits on one.
+    std::wstring steps() const {
+        std::wstring line;
+        for (const std::wstring& step : journal) line += (line.empty() ? L"" : L"; ") + step;
+        return line;
+    }
 
     // The operator's timed-mute actions; each tick is a minute of the clock.
     void noiseCancel(const std::wstring& call, const std::wstring& minutes) {
@@ -64,5 +69,7 @@ protected:
         }
     }
 };
+
+class FormTest : public ::testing::Test, public FormRun {};
 
 }  // namespace rokan::test

@@ -55,48 +55,38 @@ TEST_F(FormTest, TheRecordIsFoundBesideTheProgramBeforeTheSettingsAreRead) {
     EXPECT_EQ(pending->minutesLeft, 8);
 }
 
-struct ResumeCase {
-    const char* name;
-    std::string record;
-    bool sendFails;
-    std::wstring_view steps;
-    const wchar_t* minutesShown;
-    bool muted;  // and the record kept
-};
-
-class Resume : public FormTest, public ::testing::WithParamInterface<ResumeCase> {};
-
 // The settings are read first; then what a crash or a power cut left behind.
-TEST_P(Resume, AtStartACountdownLeftBehindGoesOnOrUnmutes) {
-    const ResumeCase& row = GetParam();
-    folder.write("rokan.mute", row.record);
-    echo.failSends = row.sendFails;
+// A clock hours slow or years behind at start never makes the count longer
+// than it was set for.
+TEST(Resume, AtStartACountdownLeftBehindGoesOnOrUnmutes) {
+    // The record, whether EchoLink fails the unmute, the steps, the minutes shown, whether muted (and the record kept).
+    const std::tuple<std::string, bool, std::wstring_view, const wchar_t*, bool> rows[] = {
+        {"2026-12-06T23:59:59Z 10 JA1ABC\r\n", false, L"attach; timer on; send .unmute JA1ABC; focus sCall; timer off",
+         L"10", false},
+        {"2026-12-07T00:00:00Z 10 JA1ABC\r\n", true,
+         L"attach; timer on; send failed .unmute JA1ABC; message SendUnMute Error | Rokan", L"0", true},
+        {"2026-12-07T00:07:30Z 10 JA1ABC\r\n", false, L"attach; timer on", L"8", true},
+        {"2026-12-07T00:07:30Z 10 \r\n", false, L"attach", kDefaultMinutes, false},
+        {"2026-12-07T00:07:30Z 10 " + std::string(4080, 'A'), false, L"attach", kDefaultMinutes, false},
+        {"2026-12-07T05:00:00Z 10 JA1ABC\r\n", false, L"attach; timer on", L"10", true},  // the clock hours slow
+        {"2036-01-01T00:00:00Z 10 JA1ABC\r\n", false, L"attach; timer on", L"10", true},  // years behind
+        {"2026-12-07T03:00:00Z 0 JA1ABC\r\n", false, L"attach; timer on", L"1", true},    // set for no minutes
+    };
+    for (const auto& [record, sendFails, expected, minutesShown, muted] : rows) {
+        SCOPED_TRACE(record.substr(0, 40));
+        FormRun run;
+        run.folder.write("rokan.mute", record);
+        run.echo.failSends = sendFails;
 
-    form.Form_Load();
+        run.form.Form_Load();
 
-    EXPECT_EQ(steps(), row.steps);
-    EXPECT_EQ(textOf(Control::gMin), row.minutesShown);
-    EXPECT_EQ(view.timerEnabled, row.muted);
-    EXPECT_EQ(view.controls[Control::sCall].readOnly, row.muted);
-    EXPECT_EQ(folder.read("rokan.mute") != "<missing>", row.muted);
+        EXPECT_EQ(run.steps(), expected);
+        EXPECT_EQ(run.textOf(Control::gMin), minutesShown);
+        EXPECT_EQ(run.view.timerEnabled, muted);
+        EXPECT_EQ(run.view.controls[Control::sCall].readOnly, muted);
+        EXPECT_EQ(run.folder.read("rokan.mute") != "<missing>", muted);
+    }
 }
-
-// A clock hours slow or years behind at start never makes the count longer than it was set for.
-INSTANTIATE_TEST_SUITE_P(
-    Rows, Resume,
-    ::testing::Values(
-        ResumeCase{"due", "2026-12-06T23:59:59Z 10 JA1ABC\r\n", false,
-                   L"attach; timer on; send .unmute JA1ABC; focus sCall; timer off", L"10", false},
-        ResumeCase{"dueButEchoLinkFails", "2026-12-07T00:00:00Z 10 JA1ABC\r\n", true,
-                   L"attach; timer on; send failed .unmute JA1ABC; message SendUnMute Error | Rokan", L"0", true},
-        ResumeCase{"notYetDue", "2026-12-07T00:07:30Z 10 JA1ABC\r\n", false, L"attach; timer on", L"8", true},
-        ResumeCase{"broken", "2026-12-07T00:07:30Z 10 \r\n", false, L"attach", kDefaultMinutes, false},
-        ResumeCase{"overFourKiB", "2026-12-07T00:07:30Z 10 " + std::string(4080, 'A'), false, L"attach",
-                   kDefaultMinutes, false},
-        ResumeCase{"clockHoursSlow", "2026-12-07T05:00:00Z 10 JA1ABC\r\n", false, L"attach; timer on", L"10", true},
-        ResumeCase{"clockYearsBehind", "2036-01-01T00:00:00Z 10 JA1ABC\r\n", false, L"attach; timer on", L"10", true},
-        ResumeCase{"setForNoMinutes", "2026-12-07T03:00:00Z 0 JA1ABC\r\n", false, L"attach; timer on", L"1", true}),
-    [](const ::testing::TestParamInfo<ResumeCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace rokan::test

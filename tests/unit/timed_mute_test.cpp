@@ -233,59 +233,47 @@ TEST_F(TimedMute, ARecordIsKeptWhereItCanBeAndNeverActsTwice) {
     EXPECT_EQ(muteRecord.read()->callSign, L"JA1ABC");
 }
 
-struct EndingCase {
-    const char* name;
-    enum class Road { closed, echoLinkClosing, insideClosing } road;  // insideClosing: then Echo_Closing
-    bool muted;
-    bool unmuteFails;  // and the record stays for the next start
-    std::wstring_view steps;
-};
-
-class EndingWhileMuted : public TimedMute, public ::testing::WithParamInterface<EndingCase> {};
-
 // A station muted by a countdown must not stay muted because Rokan ended:
 // the unmute goes once, before the release, and ending goes on whatever
 // EchoLink answers; what could not be sent stays in rokan.mute. The
 // window's place is on disk before the unmute waits on EchoLink; inside
 // EchoLink's Closing call no box opens.
-TEST_P(EndingWhileMuted, SendsThePendingUnmuteOnceBeforeReleasing) {
-    using Road = EndingCase::Road;
-    const EndingCase& row = GetParam();
-    noiseCancel(L"N0CALL", L"10");
-    if (!row.muted) form.btnMuteOff_Click();
-    ticks(2);
-    echo.failSends = row.unmuteFails;
-    view.leftPx = 100;
-    std::string rectangleAtUnmute;
-    echo.whileSending = [&] { rectangleAtUnmute = folder.read("rokan.ini"); };
-    journal.clear();
+TEST(EndingWhileMuted, SendsThePendingUnmuteOnceBeforeReleasing) {
+    enum class Road { closed, echoLinkClosing, insideClosing };  // insideClosing: then Echo_Closing
+    // The road, whether muted, whether the unmute fails (and the record stays for the next start), the steps.
+    const std::tuple<Road, bool, bool, std::wstring_view> rows[] = {
+        {Road::closed, true, false, L"send .unmute N0CALL; release; end"},
+        {Road::echoLinkClosing, true, false, L"send .unmute N0CALL; release; release (empty); end"},
+        {Road::echoLinkClosing, true, true,
+         L"send failed .unmute N0CALL; message SendUnMute Error | Rokan; release; release (empty); end"},
+        {Road::insideClosing, true, false, L"send .unmute N0CALL; release; release (empty); end"},
+        {Road::insideClosing, true, true, L"send failed .unmute N0CALL; release; release (empty); end"},
+        {Road::closed, false, false, L"release; end"},
+    };
+    for (const auto& [road, muted, unmuteFails, expected] : rows) {
+        FormRun run;
+        run.start();
+        run.noiseCancel(L"N0CALL", L"10");
+        if (!muted) run.form.btnMuteOff_Click();
+        run.ticks(2);
+        run.echo.failSends = unmuteFails;
+        run.view.leftPx = 100;
+        std::string rectangleAtUnmute;
+        run.echo.whileSending = [&] { rectangleAtUnmute = run.folder.read("rokan.ini"); };
+        run.journal.clear();
 
-    EXPECT_TRUE(endsProcess([&] {
-        if (row.road == Road::insideClosing) form.whileEchoLinkCloses();
-        row.road == Road::closed ? form.unloadOnce() : form.Echo_Closing();
-    }));
+        EXPECT_TRUE(run.endsProcess([&, road = road] {
+            if (road == Road::insideClosing) run.form.whileEchoLinkCloses();
+            road == Road::closed ? run.form.unloadOnce() : run.form.Echo_Closing();
+        }));
 
-    EXPECT_EQ(steps(), row.steps);
-    EXPECT_EQ(folder.read("rokan.mute") != "<missing>", row.unmuteFails);
-    if (row.muted) {
-        EXPECT_EQ(rectangleAtUnmute, "position= 1500, 45, 4530, 2550\r\n");
+        EXPECT_EQ(run.steps(), expected);
+        EXPECT_EQ(run.folder.read("rokan.mute") != "<missing>", unmuteFails) << std::wstring(expected);
+        if (muted) {
+            EXPECT_EQ(rectangleAtUnmute, "position= 1500, 45, 4530, 2550\r\n") << std::wstring(expected);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, EndingWhileMuted,
-    ::testing::Values(
-        EndingCase{"closed", EndingCase::Road::closed, true, false, L"send .unmute N0CALL; release; end"},
-        EndingCase{"echoLinkClosing", EndingCase::Road::echoLinkClosing, true, false,
-                   L"send .unmute N0CALL; release; release (empty); end"},
-        EndingCase{"unmuteFails", EndingCase::Road::echoLinkClosing, true, true,
-                   L"send failed .unmute N0CALL; message SendUnMute Error | Rokan; release; release (empty); end"},
-        EndingCase{"insideClosing", EndingCase::Road::insideClosing, true, false,
-                   L"send .unmute N0CALL; release; release (empty); end"},
-        EndingCase{"insideClosingUnmuteFails", EndingCase::Road::insideClosing, true, true,
-                   L"send failed .unmute N0CALL; release; release (empty); end"},
-        EndingCase{"notMuted", EndingCase::Road::closed, false, false, L"release; end"}),
-    [](const ::testing::TestParamInfo<EndingCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace rokan::test
