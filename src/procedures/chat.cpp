@@ -22,12 +22,8 @@ void frmMain::buttonClick(Control button) {
 // of their own, kept here; cmd and SendChatMsg catch every failure first, so
 // a working Rokan never shows them.
 void frmMain::templateButton_Click(Control button) {
-    for (const CommandTemplate& entry : kCommandTemplates) {
-        if (entry.button == button) {
-            guarded(dialogs_, entry.failureMessage, [&] { cmd(entry.text); });
-            return;
-        }
-    }
+    if (const CommandTemplate* entry = templateOf(button))
+        guarded(dialogs_, entry->failureMessage, [&] { cmd(entry->text); });
 }
 
 void frmMain::cmd(const std::wstring& commandTemplate) {

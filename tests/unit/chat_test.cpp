@@ -22,9 +22,8 @@ TEST_F(Chat, EveryButtonOfTheWindowHasItsEffect) {
         textOf(Control::sCall) = L"N0CALL";
         journal.clear();
         form.buttonClick(layout.id);
-        const auto* entry = std::find_if(kCommandTemplates.begin(), kCommandTemplates.end(),
-                                         [&](const CommandTemplate& t) { return t.button == layout.id; });
-        if (entry == kCommandTemplates.end()) {
+        const CommandTemplate* entry = templateOf(layout.id);
+        if (!entry) {
             if (own.contains(layout.id))
                 EXPECT_NE(steps().find(own.at(layout.id)), std::wstring::npos) << nameOf(layout.id) << ": " << steps();
             else

@@ -27,4 +27,11 @@ inline constexpr auto kCommandTemplates = std::to_array<CommandTemplate>({
     {Control::btnAdmins, L".admins ", kCmdVersionError},
 });
 
+// The template a button prepares; nothing for the window's other controls.
+constexpr const CommandTemplate* templateOf(Control button) {
+    for (const CommandTemplate& entry : kCommandTemplates)
+        if (entry.button == button) return &entry;
+    return nullptr;
+}
+
 }  // namespace rokan

@@ -14,14 +14,6 @@
 
 namespace rokan::e2e {
 
-// What a template button puts in the chat line; nothing for the other controls.
-// The controls themselves are checked against the layout table the unit tests
-// pin to the design's numbers.
-inline const wchar_t* preparedBy(Control id) {
-    for (const CommandTemplate& entry : kCommandTemplates)
-        if (entry.button == id) return entry.text;
-    return nullptr;
-}
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 inline const bool kUnderWine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
