@@ -23,15 +23,12 @@ TEST_F(DpiChange, ControlsFontsAndTheSizeBandFollowTheNewDpi) {
     EXPECT_EQ(dpiOfMonitor(handle), dpiOfWindow(handle));  // GetDpiForWindow, which Wine has
     moveToDpi(kNewDpi, {100, 50, 100 + 700, 50 + 400});
 
-    RECT outer{};
-    GetWindowRect(handle, &outer);
+    const RECT outer = e2e::windowRect(handle);
     EXPECT_EQ(outer.left, 100);
     EXPECT_EQ(outer.top, 50);
     for (const ControlLayout& layout : kMainControls) {
         HWND control = child(layout.id);
-        RECT placed{};
-        GetWindowRect(control, &placed);
-        MapWindowPoints(nullptr, handle, reinterpret_cast<POINT*>(&placed), 2);
+        const RECT placed = e2e::rectInParentClient(control, handle);
         EXPECT_EQ(placed.left, twipsToPixels(layout.left, kNewDpi)) << layout.text;
         EXPECT_EQ(placed.top, twipsToPixels(layout.top, kNewDpi)) << layout.text;
         EXPECT_EQ(placed.right - placed.left, twipsToPixels(layout.width, kNewDpi)) << layout.text;
@@ -66,18 +63,15 @@ TEST_F(Restore, TheWindowComesBackWhereItStoodUnlessNoMonitorShowsThatPlace) {
     for (const auto& [stood, shown] : rows) {
         SCOPED_TRACE(stood.x);
         SetWindowPos(handle, nullptr, stood.x, stood.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        RECT before{};
-        GetWindowRect(handle, &before);
+        const RECT before = e2e::windowRect(handle);
         ShowWindow(handle, SW_MINIMIZE);
-        WINDOWPLACEMENT placement{};
-        placement.length = sizeof placement;
+        WINDOWPLACEMENT placement{sizeof placement};
         GetWindowPlacement(handle, &placement);
         placement.rcNormalPosition = windowsPlace;
         SetWindowPlacement(handle, &placement);
         ShowWindow(handle, SW_RESTORE);
 
-        RECT after{};
-        GetWindowRect(handle, &after);
+        const RECT after = e2e::windowRect(handle);
         if (shown) {
             EXPECT_TRUE(EqualRect(&after, &before));
         } else {
@@ -131,10 +125,8 @@ TEST_F(Fonts, CaptionsAndTwoDigitsFitAndTheMinutesShowFromTheFirstDigitOnceLocke
                 EXPECT_LT(widest, box.right - box.left);
                 EXPECT_LE(e2e::textExtent(control, L"88").cy, box.bottom - box.top);
             } else if (*layout.text) {
-                RECT client{};
-                GetClientRect(control, &client);
                 const int edge = layout.kind == ControlKind::button ? MulDiv(GetSystemMetrics(SM_CXEDGE), dpi, 96) : 0;
-                EXPECT_LE(e2e::textExtent(control, layout.text).cx, client.right - 2 * edge);
+                EXPECT_LE(e2e::textExtent(control, layout.text).cx, e2e::clientSize(control).cx - 2 * edge);
             }
             EXPECT_EQ(e2e::fontFace(control), chosen.name);
         }

@@ -34,6 +34,13 @@ struct FormRun {
         journal.clear();
     }
 
+    // Reads rokan.ini as a start does; whether its line was used as it stands.
+    bool readSettings() {
+        bool ok = true;
+        settings.iniRead(ok);
+        return ok;
+    }
+
     // Runs an event procedure that may end the process; tells whether it did.
     template <class Event>
     bool endsProcess(Event event) try {

@@ -12,18 +12,12 @@ constexpr char kDefaultLine[] = "position= 165, 45, 4500, 2115\r\n";
 class SettingsFile : public FormTest {
 protected:
     SettingsFile() { view.resized = nullptr; }
-
-    bool read() {
-        bool ok = true;
-        settings.iniRead(ok);
-        return ok;
-    }
     std::string file() const { return folder.read("rokan.ini"); }
 };
 
 using Values = std::array<std::int64_t, 4>;
 
-// The line's own rules; the fuzz corpus replays many more lines against an independent reader.
+// The line's own rules.
 TEST(SettingsLine, ReadsFourNumbersAfterTheFirstEqualsAndRaisesThemToTheirMinimums) {
     const std::tuple<const char*, std::optional<Values>, bool> rows[] = {
         {"position= 165, 45, 4500, 2115", Values{165, 45, 4500, 2115}, false},
@@ -54,7 +48,7 @@ const std::string kStored = "position= 1230, 780, 4530, 2430";
 // value is placed raised, but the file gets the default line; a window no
 // monitor shows comes back to the default place, keeping its size.
 TEST_F(SettingsFile, PlacesTheWindowAndRewritesAnythingItCannotUseAsItStands) {
-    EXPECT_FALSE(read());
+    EXPECT_FALSE(readSettings());
     EXPECT_TRUE(journal.empty());
     EXPECT_EQ(file(), kDefaultLine);
 
@@ -76,7 +70,7 @@ TEST_F(SettingsFile, PlacesTheWindowAndRewritesAnythingItCannotUseAsItStands) {
     for (const auto& [name, content, expected, ok] : rows) {
         folder.write("rokan.ini", content);
         journal.clear();
-        EXPECT_EQ(read(), ok) << name;
+        EXPECT_EQ(readSettings(), ok) << name;
         EXPECT_EQ(steps(), expected) << name;
         EXPECT_EQ(file(), ok ? content : kDefaultLine) << name;
         EXPECT_EQ(folder.fileCount(), 1u) << name;
@@ -86,7 +80,7 @@ TEST_F(SettingsFile, PlacesTheWindowAndRewritesAnythingItCannotUseAsItStands) {
     view.refused = {L"width 4530"};
     folder.write("rokan.ini", kStored);
     journal.clear();
-    EXPECT_FALSE(read());
+    EXPECT_FALSE(readSettings());
     EXPECT_EQ(steps(), L"left 1230; top 780");
     EXPECT_EQ(file(), kDefaultLine);
 }
@@ -124,7 +118,7 @@ TEST_F(SettingsFile, AWriteThatDiesHalfWayLeavesTheOldLineWhole) {
     folder.write("rokan.ini", raised);
     files.replaceFails = true;
 
-    EXPECT_FALSE(read());
+    EXPECT_FALSE(readSettings());
     settings.iniWrite();
 
     EXPECT_EQ(steps(),
@@ -169,9 +163,7 @@ TEST_F(SettingsAtStartAndEnd, APlaceOnEitherOfTwoMonitorsOfTheirOwnDpiComesBackT
 
         view.leftPx = started.leftPx, view.topPx = started.topPx, view.dpi = started.dpi;
         view.clientWidthPx = started.clientWidthPx, view.clientHeightPx = started.clientHeightPx;
-        bool ok = false;
-        settings.iniRead(ok);
-        EXPECT_TRUE(ok);
+        EXPECT_TRUE(readSettings());
         EXPECT_EQ(std::tuple(view.leftPx, view.topPx, view.dpi, view.clientWidthPx, view.clientHeightPx),
                   std::tuple(left, top, dpi, width, height));
     }

@@ -59,18 +59,6 @@ std::optional<std::wstring> defaultValue(const std::wstring& key) {
     return value;
 }
 
-TEST(StandinRegistration, WritesEchoLinksIdentifiersAndTakesThemAllBack) {
-    ASSERT_EQ(runStandin(L"/RegServer"), 0);
-    for (const Key& key : kKeys) {
-        const auto value = defaultValue(key.path);
-        EXPECT_TRUE(value && value->find(key.holds) != std::wstring::npos)
-            << testing::PrintToString(key.path) << " holds " << testing::PrintToString(value.value_or(L"nothing"));
-    }
-    ASSERT_EQ(runStandin(L"/UnregServer"), 0);
-    for (const Key& key : kKeys)
-        EXPECT_FALSE(defaultValue(key.path)) << "left behind: " << testing::PrintToString(key.path);
-}
-
 GUID guid(const std::wstring& text) {
     GUID id{};
     IIDFromString(text.c_str(), &id);
@@ -79,14 +67,11 @@ GUID guid(const std::wstring& text) {
 
 // The events interface as Rokan reads it: from the type library registered
 // as 1.8.
-TEST(StandinEvents, AreFourteenWithClosingFirstButNotDispidOne) {
-    ASSERT_EQ(runStandin(L"/RegServer"), 0);
+void expectEchoLinksEvents() {
     ComPtr<ITypeLib> lib;
     ComPtr<ITypeInfo> events;
-    const bool found = SUCCEEDED(LoadRegTypeLib(guid(kLibrary), 1, 8, LOCALE_NEUTRAL, &lib)) &&
-                       SUCCEEDED(lib->GetTypeInfoOfGuid(guid(kEvents), &events));
-    runStandin(L"/UnregServer");
-    ASSERT_TRUE(found) << "no events interface in type library 1.8";
+    ASSERT_HRESULT_SUCCEEDED(LoadRegTypeLib(guid(kLibrary), 1, 8, LOCALE_NEUTRAL, &lib));
+    ASSERT_HRESULT_SUCCEEDED(lib->GetTypeInfoOfGuid(guid(kEvents), &events)) << "no events interface in 1.8";
     TYPEATTR* attributes = nullptr;
     ASSERT_HRESULT_SUCCEEDED(events->GetTypeAttr(&attributes));
     EXPECT_EQ(attributes->typekind, TKIND_DISPATCH);
@@ -101,6 +86,19 @@ TEST(StandinEvents, AreFourteenWithClosingFirstButNotDispidOne) {
     ASSERT_HRESULT_SUCCEEDED(events->GetDocumentation(closing, &name, nullptr, nullptr, nullptr));
     EXPECT_EQ(std::wstring(name), L"Closing");
     SysFreeString(name);
+}
+
+TEST(Standin, RegistersEchoLinksIdentifiersAndEventsAndTakesThemAllBack) {
+    ASSERT_EQ(runStandin(L"/RegServer"), 0);
+    for (const Key& key : kKeys) {
+        const auto value = defaultValue(key.path);
+        EXPECT_TRUE(value && value->find(key.holds) != std::wstring::npos)
+            << testing::PrintToString(key.path) << " holds " << testing::PrintToString(value.value_or(L"nothing"));
+    }
+    expectEchoLinksEvents();
+    ASSERT_EQ(runStandin(L"/UnregServer"), 0);
+    for (const Key& key : kKeys)
+        EXPECT_FALSE(defaultValue(key.path)) << "left behind: " << testing::PrintToString(key.path);
 }
 
 }  // namespace
