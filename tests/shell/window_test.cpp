@@ -65,7 +65,8 @@ TEST_F(Restore, TheWindowComesBackWhereItStoodUnlessNoMonitorShowsThatPlace) {
         SetWindowPos(handle, nullptr, stood.x, stood.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         const RECT before = e2e::windowRect(handle);
         ShowWindow(handle, SW_MINIMIZE);
-        WINDOWPLACEMENT placement{sizeof placement};
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
         GetWindowPlacement(handle, &placement);
         placement.rcNormalPosition = windowsPlace;
         SetWindowPlacement(handle, &placement);

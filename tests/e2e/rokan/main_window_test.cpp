@@ -26,10 +26,9 @@ TEST_F(RokanTest, TheMainWindowsControlsChatLineNoiseCancelAndAboutBoxWorkAsDesi
         if (className(box) == L"Edit") {
             EXPECT_GT(SendMessageW(box, EM_GETLIMITTEXT, 0, 0), 0x7FFF0000);
         }
-        const CommandTemplate* prepares = templateOf(designed.id);
-        if (!prepares) continue;
+        if (!templateOf(designed.id)) continue;
         // A template replaces the line, caret at its end and focus in it, and sends nothing.
-        const std::wstring prepared = prepares->text;
+        const std::wstring prepared = templateOf(designed.id)->text;
         setText(line, L"abc");
         setFocus(control(Control::B_Send));
         click(box);
